@@ -1,0 +1,11 @@
+// An empty total-specification window. Nothing in the program opens it.
+#pragma once
+
+#include "app/widgets.h"
+
+class Ttotal_form : public climate::TForm {
+ public:
+  explicit Ttotal_form(QWidget *parent);
+};
+
+extern Ttotal_form *total_form;

@@ -1,0 +1,15 @@
+#include "app/abouttervax.h"
+
+Tabout_form *about_form = nullptr;
+
+Tabout_form::Tabout_form(QWidget *parent)
+    : TForm(parent, QStringLiteral("about_form"), QString::fromUtf8("О программе"), QSize(352, 159),
+            QStringLiteral("Tahoma"), false) {
+  Image1 = new climate::TImage(this, QStringLiteral("Image1"), QRect(8, 8, 155, 89));
+  Image1->SetPicture(QStringLiteral(":/assets/logo_maker.svg"));
+  Image2 = new climate::TImage(this, QStringLiteral("Image2"), QRect(172, 31, 172, 50));
+  Image2->SetPicture(QStringLiteral(":/assets/logo_product.svg"));
+  StaticText1 = new QLabel(QStringLiteral("StaticText1"), this);
+  StaticText1->setObjectName(QStringLiteral("StaticText1"));
+  StaticText1->move(8, 110);
+}

@@ -1,0 +1,17 @@
+// A second about window with the two logos. Nothing in the program opens it.
+#pragma once
+
+#include <QLabel>
+
+#include "app/widgets.h"
+
+class Tabout_form : public climate::TForm {
+ public:
+  explicit Tabout_form(QWidget *parent);
+
+  climate::TImage *Image1;  // maker's logo
+  climate::TImage *Image2;  // product logo
+  QLabel *StaticText1;
+};
+
+extern Tabout_form *about_form;

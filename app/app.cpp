@@ -1,0 +1,67 @@
+#include "app/app.h"
+
+#include "app/Totalsp.h"
+#include "app/a_SW.h"
+#include "app/abouttervax.h"
+#include "app/widgets.h"
+#include "balance/aervik.h"
+#include "report/save.h"
+#include "selection/cool.h"
+#include "selection/heat.h"
+#include "selection/venti.h"
+
+static void InitAssets() {
+  Q_INIT_RESOURCE(assets);
+}
+
+namespace climate {
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("norda-aervik"));
+  setWindowIcon(WindowIcon());
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (...) {
+    ReportError(std::current_exception());
+    return false;
+  }
+}
+
+void CreateWindows() {
+  InitAssets();
+  // The main window first; the dialogs belong to it, so they have no taskbar button.
+  Gaervik = new TGaervik();
+  heat_form = new Theat_form(Gaervik);
+  vent_form = new Tvent_form(Gaervik);
+  cool_form = new Tcool_form(Gaervik);
+  total_form = new Ttotal_form(Gaervik);
+  about_form = new Tabout_form(Gaervik);
+  save_form = new Tsave_form(Gaervik);
+  about_SW = new Tabout_SW(Gaervik);
+}
+
+void DestroyWindows() {
+  delete Gaervik;
+  Gaervik = nullptr;
+  heat_form = nullptr;
+  vent_form = nullptr;
+  cool_form = nullptr;
+  total_form = nullptr;
+  about_form = nullptr;
+  save_form = nullptr;
+  about_SW = nullptr;
+}
+
+int RunConfigurator(int argc, char **argv) {
+  TApplication app(argc, argv);
+  CreateWindows();
+  Gaervik->show();
+  const int code = app.exec();
+  DestroyWindows();
+  return code;
+}
+
+}  // namespace climate

@@ -1,0 +1,47 @@
+#include "app/messages.h"
+
+#include <QMessageBox>
+
+namespace climate {
+namespace {
+
+const char kBoxTitle[] = "Norda aervik";
+
+// "\r" starts a new line in the program's texts; the dialogs break lines at "\n".
+QString DisplayText(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+class DialogPresenter final : public MessagePresenter {
+ public:
+  void Information(QWidget *parent, const QString &text) override {
+    QMessageBox::information(parent, QString::fromUtf8(kBoxTitle), DisplayText(text),
+                             QMessageBox::Ok);
+  }
+  void Error(QWidget *parent, const QString &text) override {
+    QMessageBox::critical(parent, QString::fromUtf8(kBoxTitle), DisplayText(text), QMessageBox::Ok);
+  }
+};
+
+DialogPresenter g_dialogs;
+MessagePresenter *g_presenter = &g_dialogs;
+
+}  // namespace
+
+MessagePresenter *SetMessagePresenter(MessagePresenter *presenter) {
+  MessagePresenter *previous = g_presenter == &g_dialogs ? nullptr : g_presenter;
+  g_presenter = presenter ? presenter : &g_dialogs;
+  return previous;
+}
+
+void ShowInformation(QWidget *parent, const QString &text) {
+  g_presenter->Information(parent, text);
+}
+
+void ShowError(QWidget *parent, const QString &text) {
+  g_presenter->Error(parent, text);
+}
+
+}  // namespace climate

@@ -1,0 +1,28 @@
+// Message boxes of the program, behind a seam so that tests can answer them.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace climate {
+
+// Shows the program's message boxes. The default presenter opens real dialogs; tests install
+// one that records the messages and answers at once.
+class MessagePresenter {
+ public:
+  virtual ~MessagePresenter() = default;
+  // An information box with a single OK button.
+  virtual void Information(QWidget *parent, const QString &text) = 0;
+  // The standard error box for an error no handler dealt with.
+  virtual void Error(QWidget *parent, const QString &text) = 0;
+};
+
+// Installs a presenter and returns the previous one; nullptr restores the real dialogs.
+MessagePresenter *SetMessagePresenter(MessagePresenter *presenter);
+
+// "\r" in a text starts a new line.
+void ShowInformation(QWidget *parent, const QString &text);
+void ShowError(QWidget *parent, const QString &text);
+
+}  // namespace climate

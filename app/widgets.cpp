@@ -1,0 +1,220 @@
+#include "app/widgets.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShowEvent>
+#include <QStyle>
+#include <QSvgRenderer>
+
+#include <stdexcept>
+
+#include "app/messages.h"
+
+namespace climate {
+
+void ReportError(const std::exception_ptr &error) {
+  QString text;
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception &e) {
+    text = QString::fromUtf8(e.what());
+  } catch (...) {
+    text = QStringLiteral("Неизвестная ошибка");
+  }
+  ShowError(QApplication::activeWindow(), text);
+}
+
+namespace {
+
+QImage RenderSvg(const QString &resource, QSize size, qreal scale) {
+  QSvgRenderer renderer(resource);
+  if (!renderer.isValid()) throw std::runtime_error("Picture not found: " + resource.toStdString());
+  QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  image.setDevicePixelRatio(scale);
+  QPainter painter(&image);
+  renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+  return image;
+}
+
+}  // namespace
+
+TImageList::TImageList(QObject *parent, const QString &name, const QStringList &resources,
+                       QSize size)
+    : QObject(parent), resources_(resources), size_(size) {
+  setObjectName(name);
+  for (const QString &r : resources_) images_.push_back(RenderSvg(r, size_, 1.0));
+}
+
+QImage TImageList::picture(int index, qreal scale) const {
+  if (index < 0 || index >= count()) throw std::out_of_range("picture index out of range");
+  if (scale == 1.0) return images_[index];
+  return RenderSvg(resources_[index], size_, scale);
+}
+
+TImage::TImage(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent) {
+  setObjectName(name);
+  setGeometry(geometry);
+}
+
+void TImage::EnsureCanvas() {
+  if (!canvas_.isNull()) return;
+  const qreal scale = devicePixelRatioF();
+  canvas_ = QImage(size() * scale, QImage::Format_ARGB32_Premultiplied);
+  canvas_.setDevicePixelRatio(scale);
+  canvas_.fill(Qt::transparent);
+}
+
+void TImage::Fill(const QColor &colour) {
+  brush_ = colour;
+  EnsureCanvas();
+  canvas_.fill(colour);
+  picture_ = -1;
+  list_ = nullptr;
+  update();
+}
+
+void TImage::Draw(const TImageList &list, int index) {
+  EnsureCanvas();
+  const QImage picture = list.picture(index, canvas_.devicePixelRatio());
+  QPainter painter(&canvas_);
+  painter.drawImage(QPointF(0, 0), picture);
+  picture_ = index;
+  list_ = &list;
+  update();
+}
+
+void TImage::FillAndDraw(const QColor &colour, const TImageList &list, int index) {
+  Fill(colour);
+  Draw(list, index);
+}
+
+void TImage::Clear() {
+  canvas_ = QImage();
+  picture_ = -1;
+  list_ = nullptr;
+  update();
+}
+
+void TImage::SetPicture(const QString &resource) {
+  canvas_ = RenderSvg(resource, size(), devicePixelRatioF());
+  picture_ = -1;
+  list_ = nullptr;
+  update();
+}
+
+void TImage::paintEvent(QPaintEvent *) {
+  if (canvas_.isNull()) return;
+  QPainter painter(this);
+  painter.drawImage(QPointF(0, 0), canvas_);
+}
+
+TMemo::TMemo(QWidget *parent, const QString &name, const QRect &geometry) : QPlainTextEdit(parent) {
+  setObjectName(name);
+  setGeometry(geometry);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setTabChangesFocus(true);
+}
+
+QString TMemo::text() const {
+  QString text = toPlainText();
+  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return text;
+}
+
+void TMemo::setText(const QString &text) {
+  QString plain = text;
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  setPlainText(plain);
+}
+
+TLabel::TLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text)
+    : QLabel(text, parent) {
+  setObjectName(name);
+  setGeometry(geometry);
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TLabel::paintEvent(QPaintEvent *) {
+  QString shown = text();
+  shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  QPainter painter(this);
+  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
+                        isEnabled(), shown, foregroundRole());
+}
+
+TLinkLabel::TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry)
+    : TLabel(parent, name, geometry) {
+  setCursor(Qt::PointingHandCursor);
+  QFont f = font();
+  f.setBold(true);
+  f.setUnderline(true);
+  setFont(f);
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, QColor(0x00, 0x33, 0x99));
+  setPalette(p);
+}
+
+void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+  QLabel::mouseReleaseEvent(event);
+}
+
+TForm::TForm(QWidget *parent, const QString &name, const QString &caption, QSize client,
+             const QString &font_family, bool minimise_box)
+    : QDialog(parent) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (minimise_box) flags |= Qt::WindowMinimizeButtonHint;
+  setWindowFlags(flags);
+  setFixedSize(client);
+  setFont(QFont(font_family, 8));
+  setWindowIcon(WindowIcon());
+}
+
+int TForm::ShowModal() {
+  return exec();
+}
+
+void TForm::showEvent(QShowEvent *event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) Guarded([this] { FormActivate(); });
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,
+                        const QString &text) {
+  auto *button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  button->setGeometry(geometry);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QColor ButtonFace() {
+  return QApplication::palette().color(QPalette::Window);
+}
+
+QIcon WindowIcon() {
+  static const QIcon icon = [] {
+    QIcon i;
+    for (int side : {16, 24, 32, 48, 64, 128}) {
+      i.addPixmap(QPixmap::fromImage(
+          RenderSvg(QStringLiteral(":/assets/icon.svg"), QSize(side, side), 1.0)));
+    }
+    return i;
+  }();
+  return icon;
+}
+
+}  // namespace climate

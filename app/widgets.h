@@ -1,0 +1,150 @@
+// Building blocks shared by the windows: picture lists and picture boxes, the list text box,
+// clickable labels, the fixed-size dialog frame and the guard that turns an error escaping
+// a handler into the error message box.
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStringList>
+#include <QVector>
+
+#include <exception>
+#include <utility>
+
+namespace climate {
+
+// Runs a handler; an error it does not handle is shown in the error message box and the
+// program goes on with the windows as the handler left them.
+void ReportError(const std::exception_ptr &error);
+
+template <class F>
+void Guarded(F &&handler) {
+  try {
+    std::forward<F>(handler)();
+  } catch (...) {
+    ReportError(std::current_exception());
+  }
+}
+
+// A handler bound to a signal, run under Guarded.
+template <class F>
+auto Handler(F handler) {
+  return [handler](auto &&...) { Guarded(handler); };
+}
+
+// A list of pictures of one size, drawn from the program's SVG artwork.
+class TImageList : public QObject {
+ public:
+  TImageList(QObject *parent, const QString &name, const QStringList &resources, QSize size);
+  int count() const { return static_cast<int>(images_.size()); }
+  QSize size() const { return size_; }
+  // The picture at `index` with transparent background, rendered for `scale` device pixels.
+  QImage picture(int index, qreal scale = 1.0) const;
+
+ private:
+  QStringList resources_;
+  QSize size_;
+  QVector<QImage> images_;
+};
+
+// A picture box with a canvas: it can be filled with a colour, pictures of a list can be
+// drawn over the fill, and the picture can be removed, leaving the window behind visible.
+class TImage : public QWidget {
+ public:
+  TImage(QWidget *parent, const QString &name, const QRect &geometry);
+
+  // Fills the whole box with `colour` and remembers it as the brush colour.
+  void Fill(const QColor &colour);
+  // Draws picture `index` of `list` over what the canvas holds.
+  void Draw(const TImageList &list, int index);
+  // Fills with the brush colour, then draws the picture.
+  void FillAndDraw(const QColor &colour, const TImageList &list, int index);
+  // Removes the picture: the box shows nothing until it is filled or drawn again.
+  void Clear();
+  // Shows a scalable picture centred and scaled proportionally over a transparent canvas.
+  void SetPicture(const QString &resource);
+
+  QColor brushColour() const { return brush_; }
+  bool isBlank() const { return canvas_.isNull(); }
+  // The last picture drawn since the box was last cleared or filled, or -1.
+  int pictureIndex() const { return picture_; }
+  // The list the last picture came from.
+  const TImageList *pictureList() const { return list_; }
+  QImage canvas() const { return canvas_; }
+
+ protected:
+  void paintEvent(QPaintEvent *event) override;
+
+ private:
+  void EnsureCanvas();
+  QImage canvas_;
+  QColor brush_;
+  int picture_ = -1;
+  QPointer<const TImageList> list_;
+};
+
+// The list text box of a selection window: an editable multi-line box whose text reads as
+// lines joined by CR LF.
+class TMemo : public QPlainTextEdit {
+ public:
+  TMemo(QWidget *parent, const QString &name, const QRect &geometry);
+  // The whole text with CR LF between lines; a text that ended in a line break keeps it.
+  QString text() const;
+  void setText(const QString &text);
+};
+
+// A text label that shows "\r" as a line break.
+class TLabel : public QLabel {
+ public:
+  TLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {});
+
+ protected:
+  void paintEvent(QPaintEvent *event) override;
+};
+
+// A text label with a hand cursor that reports clicks.
+class TLinkLabel : public TLabel {
+  Q_OBJECT
+ public:
+  TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry);
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A fixed-size dialog window of the program: fixed border, system menu, optionally a
+// minimise box, no maximise box; closing it only hides it. Its activation handler runs
+// every time it is shown, before the user can act.
+class TForm : public QDialog {
+ public:
+  TForm(QWidget *parent, const QString &name, const QString &caption, QSize client,
+        const QString &font_family, bool minimise_box);
+
+  // Shows the window modally and returns when it is hidden again.
+  int ShowModal();
+
+ protected:
+  virtual void FormActivate() {}
+  void showEvent(QShowEvent *event) override;
+};
+
+// Makes a push button that does not react to Enter pressed elsewhere in its dialog.
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,
+                        const QString &text);
+
+// The window background colour (the button-face colour of the system palette), the fill
+// colour of picture boxes.
+QColor ButtonFace();
+
+// The program's window icon.
+QIcon WindowIcon();
+
+}  // namespace climate

@@ -1,0 +1,434 @@
+#include "balance/aervik.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/a_SW.h"
+#include "app/lang.h"
+#include "app/messages.h"
+#include "balance/heat_balance.h"
+#include "balance/workflow.h"
+#include "report/save.h"
+
+TGaervik *Gaervik = nullptr;
+
+using climate::Handler;
+using climate::TImage;
+using climate::TImageList;
+namespace T = climate::main_texts;
+
+namespace {
+
+QString Q(const char *utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+template <std::size_t N>
+QStringList NumberItems(const std::array<int, N> &values) {
+  QStringList items;
+  for (int v : values) items << QString::number(v);
+  return items;
+}
+
+QStringList Resources(const char *stem, int count) {
+  QStringList list;
+  for (int i = 0; i < count; ++i) list << QStringLiteral(":/assets/%1_%2.svg").arg(stem).arg(i);
+  return list;
+}
+
+QLabel *Caption(QWidget *parent, const char *name, int x, int y, int width, const char *text) {
+  auto *label = new QLabel(Q(text), parent);
+  label->setObjectName(Q(name));
+  label->setGeometry(x, y, width, 16);
+  return label;
+}
+
+QLineEdit *NumberField(QWidget *parent, const char *name, int x, int y) {
+  auto *edit = new QLineEdit(parent);
+  edit->setObjectName(Q(name));
+  edit->setGeometry(x, y, 60, 21);
+  // At most four digits. The validator also refuses text that arrives without being typed
+  // (pasted or dropped) unless the whole result is 0 to 4 digits.
+  edit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
+  return edit;
+}
+
+QComboBox *List(QWidget *parent, const char *name, const QRect &geometry,
+                const QStringList &items) {
+  auto *box = new QComboBox(parent);
+  box->setObjectName(Q(name));
+  box->setGeometry(geometry);
+  box->addItems(items);
+  box->setCurrentIndex(-1);
+  box->setMaxVisibleItems(17);
+  return box;
+}
+
+QGroupBox *Group(QWidget *parent, const char *name, const QRect &geometry, const char *title) {
+  auto *group = new QGroupBox(Q(title), parent);
+  group->setObjectName(Q(name));
+  group->setGeometry(geometry);
+  return group;
+}
+
+// Value of a numeric field: its digits read as a decimal number.
+int32_t FieldValue(const QLineEdit *edit) {
+  bool ok = false;
+  const int value = edit->text().toInt(&ok);
+  if (!ok || value < 0 || value > 9999) {
+    throw std::runtime_error("Недопустимое значение в поле: " + edit->text().toStdString());
+  }
+  return value;
+}
+
+}  // namespace
+
+TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("Gaervik"));
+  setWindowTitle(Q(T::kDesignCaption));
+  setWindowIcon(climate::WindowIcon());
+  setFont(QFont(QStringLiteral("Verdana"), 8));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+
+  mainmenu1 = new QMenuBar(this);
+  mainmenu1->setObjectName(QStringLiteral("mainmenu1"));
+  setMenuBar(mainmenu1);
+  Lang_m_1 = new QMenu(Q("Язык"), mainmenu1);
+  Lang_m_1->setObjectName(QStringLiteral("Lang_m_1"));
+  Lang_m_1->menuAction()->setObjectName(QStringLiteral("Lang_m_1"));
+  Lang_m_2_1 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_ru.svg")), Q("Русский"));
+  Lang_m_2_1->setObjectName(QStringLiteral("Lang_m_2_1"));
+  Lang_m_2_2 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_gb.svg")), Q("Английский"));
+  Lang_m_2_2->setObjectName(QStringLiteral("Lang_m_2_2"));
+  mainmenu1->addMenu(Lang_m_1);
+  // The language menu is hidden and its items carry no action; the interface runs in Russian.
+  Lang_m_1->menuAction()->setVisible(false);
+  N1 = mainmenu1->addAction(Q(T::kDesignMenuAbout));
+  N1->setObjectName(QStringLiteral("N1"));
+
+  auto *client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(674, 488);
+  setCentralWidget(client);
+
+  Image5 = new TImage(client, QStringLiteral("Image5"), QRect(8, 7, 172, 50));
+  Image5->SetPicture(QStringLiteral(":/assets/logo_product.svg"));
+  Image4 = new TImage(client, QStringLiteral("Image4"), QRect(466, -8, 200, 73));
+  Image4->SetPicture(QStringLiteral(":/assets/logo_maker.svg"));
+
+  Image1 = new TImageList(this, QStringLiteral("Image1"), Resources("inst", 7), QSize(100, 100));
+  ImageList1 =
+      new TImageList(this, QStringLiteral("ImageList1"), Resources("equip", 8), QSize(100, 100));
+
+  BuildInputs(client);
+  BuildResults(client);
+
+  Status_dew = new QLabel(client);
+  Status_dew->setObjectName(QStringLiteral("Status_dew"));
+  Status_dew->setGeometry(8, 488, 120, 13);
+
+  setTabOrder(Edit1, Edit2);
+  setTabOrder(Edit2, Edit3);
+  setTabOrder(Edit3, box1);
+  setTabOrder(box1, box2);
+  setTabOrder(box2, Edit4);
+  setTabOrder(Edit4, box3);
+  setTabOrder(box3, box4);
+  setTabOrder(box4, box5);
+  setTabOrder(box5, box6);
+  setTabOrder(box6, box7);
+  setTabOrder(box7, Button1);
+  setTabOrder(Button1, Total_spec);
+
+  for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4}) {
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textChanged, this, Handler([this] { box1Change(); }));
+  }
+  for (QComboBox *box : {box1, box3, box4, box5, box6}) {
+    connect(box, &QComboBox::activated, this, Handler([this] { box1Change(); }));
+  }
+  connect(box2, &QComboBox::activated, this, Handler([this] { box2Change(); }));
+  connect(box7, &QComboBox::activated, this, Handler([this] { box7Change(); }));
+  connect(Button1, &QPushButton::clicked, this, Handler([this] { Button1Click(); }));
+  connect(Total_spec, &QPushButton::clicked, this, Handler([this] { Total_specClick(); }));
+  connect(name_p1, &climate::TLinkLabel::clicked, this, Handler([this] { name_p1Click(); }));
+  connect(name_p2, &climate::TLinkLabel::clicked, this, Handler([this] { name_p2Click(); }));
+  connect(N1, &QAction::triggered, this, Handler([this] { N1Click(); }));
+
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  move(0, 0);
+  FormCreate();
+}
+
+void TGaervik::BuildInputs(QWidget *client) {
+  GroupBox1 = Group(client, "GroupBox1", QRect(8, 64, 329, 169), T::kSwitchTable[4].text.ru);
+  label2 = Caption(GroupBox1, "label2", 8, 24, 108, "Высота (В, мм):");
+  Edit1 = NumberField(GroupBox1, "Edit1", 118, 21);
+  label3 = Caption(GroupBox1, "label3", 8, 51, 108, "Ширина (Ш, мм):");
+  Edit2 = NumberField(GroupBox1, "Edit2", 118, 48);
+  label4 = Caption(GroupBox1, "label4", 8, 78, 108, "Глубина (Г, мм):");
+  Edit3 = NumberField(GroupBox1, "Edit3", 118, 75);
+  label5 = Caption(GroupBox1, "label5", 8, 105, 108, "Материал:");
+  box1 = List(GroupBox1, "box1", QRect(118, 102, 98, 21),
+              {Q("Сталь"), Q("Нержавейка"), Q("Поликарбонат")});
+  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(221, 18, 100, 100));
+  label6 = Caption(GroupBox1, "label6", 8, 138, 70, "Установка:");
+  QStringList installations;
+  for (int i = 0; i < climate::kInstallationCount; ++i) {
+    installations << Q(T::kSwitchTable[13 + i].text.ru);
+  }
+  box2 = List(GroupBox1, "box2", QRect(80, 135, 241, 21), installations);
+  box2->view()->setMinimumWidth(300);
+
+  GroupBox2 = Group(client, "GroupBox2", QRect(8, 239, 329, 50), T::kSwitchTable[20].text.ru);
+  label8 = Caption(GroupBox2, "label8", 8, 24, 240, "Мощность тепловыделения (Вт.):");
+  Edit4 = NumberField(GroupBox2, "Edit4", 261, 21);
+
+  GroupBox3 = Group(client, "GroupBox3", QRect(8, 295, 329, 105), T::kSwitchTable[22].text.ru);
+  label9 = Caption(GroupBox3, "label9", 8, 24, 245, "Макс. темп-ра окр. среды (С):");
+  box3 = List(GroupBox3, "box3", QRect(261, 21, 60, 21), NumberItems(climate::kAmbientMaxItems));
+  label10 = Caption(GroupBox3, "label10", 8, 51, 245, "Мин. темп-ра окр. среды (С):");
+  box4 = List(GroupBox3, "box4", QRect(261, 48, 60, 21), NumberItems(climate::kAmbientMinItems));
+  label11 = Caption(GroupBox3, "label11", 8, 78, 245, "Ср. относ-я влаж-ть (%):");
+  box5 = List(GroupBox3, "box5", QRect(261, 75, 60, 21), NumberItems(climate::kHumidityItems));
+
+  GroupBox4 = Group(client, "GroupBox4", QRect(8, 406, 329, 76), T::kDesignGroupBox4);
+  label14 = Caption(GroupBox4, "label14", 8, 24, 245, "Макс. темп-ра в шкафу (С):");
+  box6 = List(GroupBox4, "box6", QRect(261, 21, 60, 21), NumberItems(climate::kInsideMaxItems));
+  label15 = Caption(GroupBox4, "label15", 8, 51, 245, "Мин. темп-ра в шкафу (С):");
+  box7 = List(GroupBox4, "box7", QRect(261, 48, 60, 21), NumberItems(climate::kInsideMinItems));
+
+  const std::pair<QLabel *, QWidget *> buddies[] = {
+      {label2, Edit1}, {label3, Edit2}, {label4, Edit3}, {label5, box1},
+      {label6, box2},  {label8, Edit4}, {label9, box3},  {label10, box4},
+      {label11, box5}, {label14, box6}, {label15, box7}};
+  for (const auto &[label, input] : buddies) label->setBuddy(input);
+}
+
+void TGaervik::BuildResults(QWidget *client) {
+  GroupBox6 = Group(client, "GroupBox6", QRect(343, 62, 324, 420), T::kSwitchTable[29].text.ru);
+  Button1 = climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(16, 22, 289, 35),
+                                Q(T::kSwitchTable[30].text.ru));
+  Image2 = new TImage(GroupBox6, QStringLiteral("Image2"), QRect(16, 74, 100, 100));
+  Image2->hide();
+  name_p1 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p1"), QRect(122, 108, 196, 60));
+  name_p1->setText(QStringLiteral("name_p1"));
+  Image3 = new TImage(GroupBox6, QStringLiteral("Image3"), QRect(16, 180, 100, 100));
+  Image3->hide();
+  name_p2 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p2"), QRect(122, 222, 196, 40));
+  name_p2->setText(QStringLiteral("name_p2"));
+  Total_spec = climate::MakeButton(GroupBox6, QStringLiteral("Total_spec"), QRect(16, 298, 289, 38),
+                                   Q(T::kSwitchTable[31].text.ru));
+  Total_spec->setEnabled(false);
+  Status_alarm =
+      new climate::TLabel(GroupBox6, QStringLiteral("Status_alarm"), QRect(24, 360, 292, 54));
+  QPalette alarm = Status_alarm->palette();
+  alarm.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
+  Status_alarm->setPalette(alarm);
+}
+
+void TGaervik::FormCreate() {
+  // The design texts of the suggestion labels are placeholders.
+  name_p1->setText(QString());
+  name_p2->setText(QString());
+}
+
+void TGaervik::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  if (!activated_ && !event->spontaneous()) {
+    activated_ = true;
+    climate::Guarded([this] { FormActivate(); });
+  }
+}
+
+void TGaervik::FormActivate() {
+  Edit1->setFocus();
+  t_lang = climate::kRussian;
+  sw_heat = 0;
+  sw_vent = 0;
+  sw_cool = 0;
+}
+
+bool TGaervik::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress &&
+      (watched == Edit1 || watched == Edit2 || watched == Edit3 || watched == Edit4)) {
+    return Edit1KeyPress(static_cast<QKeyEvent *>(event));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TGaervik::Edit1KeyPress(QKeyEvent *event) {
+  // Only digits and Backspace reach a numeric field. Keys that type no character (arrows,
+  // Delete) and shortcuts with Ctrl pass on; the field's validator refuses anything else.
+  const QString typed = event->text();
+  if (typed.size() != 1 || (event->modifiers() & Qt::ControlModifier)) return false;
+  const char16_t c = typed.at(0).unicode();
+  const bool kept = c == 8 || (c >= u'0' && c <= u'9');
+  return !kept && c >= 0x20;
+}
+
+void TGaervik::InputChanged(bool hide_pictures) {
+  Image2->hide();
+  Image3->hide();
+  name_p1->setText(QString());
+  name_p2->setText(QString());
+  Total_spec->setEnabled(false);
+  ResetSelectionWindows(hide_pictures ? SelectionReset::PictureHiding : SelectionReset::Plain);
+}
+
+void TGaervik::box1Change() {
+  InputChanged(false);
+}
+
+void TGaervik::box2Change() {
+  Image_inst->Fill(Qt::white);
+  Image_inst->Draw(*Image1, box2->currentIndex());
+  InputChanged(true);
+}
+
+void TGaervik::box7Change() {
+  InputChanged(true);
+  // With no maximum chosen there is nothing to compare with.
+  if (box7->currentIndex() < 0 || box6->currentIndex() < 0) return;
+  if (box7->currentText().toInt() > box6->currentText().toInt()) {
+    std::string message;
+    climate::SetText(t_lang, T::kMinAboveMax, message);
+    climate::ShowInformation(this, QString::fromStdString(message));
+    box7->setCurrentIndex(-1);
+  }
+}
+
+void TGaervik::Button1Click() {
+  ResetSelectionWindows(SelectionReset::Full);
+  Total_spec->setEnabled(false);
+
+  heat = vent = cooler = 0;
+  S = PHG = TEMAX = TEMIN = TENMAX = TENMIN = K = 0;
+
+  // Completeness: every input filled, in the order of the inputs.
+  const std::pair<QWidget *, QLabel *> inputs[] = {
+      {Edit1, label2}, {Edit2, label3}, {Edit3, label4}, {box1, label5},
+      {box2, label6},  {Edit4, label8}, {box3, label9},  {box4, label10},
+      {box5, label11}, {box6, label14}, {box7, label15}};
+  std::vector<std::string> missing;
+  for (const auto &[input, label] : inputs) {
+    const bool empty = qobject_cast<QLineEdit *>(input)
+                           ? static_cast<QLineEdit *>(input)->text().isEmpty()
+                           : static_cast<QComboBox *>(input)->currentIndex() < 0;
+    if (empty) missing.push_back(label->text().toStdString());
+  }
+  if (auto message = climate::MissingInputsMessage(missing, t_lang)) {
+    climate::ShowInformation(this, QString::fromStdString(*message));
+    return;
+  }
+
+  climate::EnclosureInput in;
+  in.height_mm = FieldValue(Edit1);
+  in.width_mm = FieldValue(Edit2);
+  in.depth_mm = FieldValue(Edit3);
+  in.material = box1->currentIndex();
+  in.installation = box2->currentIndex();
+  in.dissipation_w = FieldValue(Edit4);
+  in.ambient_max = box3->currentIndex();
+  in.ambient_min = box4->currentIndex();
+  in.humidity = box5->currentIndex();
+  in.inside_max = box6->currentIndex();
+  in.inside_min = box7->currentIndex();
+
+  // A zero surface leaves the inside temperatures undefined: refuse before calculating.
+  if (climate::EffectiveSurface(in.installation, in.height_mm, in.width_mm, in.depth_mm) == 0) {
+    std::string message;
+    climate::SetText(t_lang, T::kZeroSurface, message);
+    climate::ShowInformation(this, QString::fromStdString(message));
+    return;
+  }
+
+  const climate::HeatBalance b = climate::ComputeBalance(in);
+  S = b.S;
+  PHG = b.PHG;
+  TEMAX = b.TEMAX;
+  TEMIN = b.TEMIN;
+  TENMAX = b.TENMAX;
+  TENMIN = b.TENMIN;
+  K = b.K;
+  if (b.status_dew) Status_dew->setText(QString::fromStdString(*b.status_dew));
+
+  Image2->Clear();
+  Image3->Clear();
+  Status_alarm->setText(QString());
+
+  heat = b.heat;
+  vent = b.vent;
+  cooler = b.cooler;
+
+  const climate::SuggestionPlan plan = climate::PlanSuggestions(b, t_lang);
+  auto apply = [this](TImage *box, const climate::SlotPlan &slot) {
+    if (slot.fill == climate::Fill::White) box->Fill(Qt::white);
+    if (slot.fill == climate::Fill::Background) box->Fill(climate::ButtonFace());
+    if (slot.picture >= 0) box->Draw(*ImageList1, slot.picture);
+    if (slot.show) box->show();
+  };
+  apply(Image2, plan.image2);
+  apply(Image3, plan.image3);
+  if (plan.name_p1) name_p1->setText(QString::fromStdString(*plan.name_p1));
+  if (plan.name_p2) name_p2->setText(QString::fromStdString(*plan.name_p2));
+  Status_alarm->setText(QString::fromStdString(plan.status_alarm));
+}
+
+void TGaervik::name_p1Click() {
+  OpenFromFirstSuggestion();
+}
+
+void TGaervik::name_p2Click() {
+  OpenFromSecondSuggestion();
+}
+
+void TGaervik::Total_specClick() {
+  save_form->ShowModal();
+}
+
+void TGaervik::N1Click() {
+  about_SW->ShowModal();
+}
+
+void TGaervik::ApplyLanguage(int32_t lang) {
+  t_lang = lang;
+  for (const auto &entry : T::kSwitchTable) {
+    const QString text =
+        QString::fromUtf8(lang == climate::kRussian ? entry.text.ru : entry.text.en);
+    const QString control = QString::fromUtf8(entry.control);
+    if (control == QLatin1String("caption")) {
+      setWindowTitle(text);
+    } else if (auto *action = findChild<QAction *>(control)) {
+      action->setText(text);
+    } else if (auto *box = findChild<QComboBox *>(control)) {
+      box->setItemText(entry.item, text);
+    } else if (auto *group = findChild<QGroupBox *>(control)) {
+      group->setTitle(text);
+    } else if (auto *button = findChild<QPushButton *>(control)) {
+      button->setText(text);
+    } else if (auto *label = findChild<QLabel *>(control)) {
+      label->setText(text);
+    } else {
+      throw std::logic_error("No control for text: " + control.toStdString());
+    }
+  }
+}
+
+void TGaervik::lang_m_2_1Click() {
+  ApplyLanguage(climate::kRussian);
+}
+
+void TGaervik::lang_m_2_2Click() {
+  ApplyLanguage(climate::kEnglish);
+}

@@ -1,0 +1,130 @@
+// The main window: the enclosure inputs, the heat balance and the workflow state.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <cstdint>
+
+#include "app/widgets.h"
+
+class TGaervik : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TGaervik(QWidget *parent = nullptr);
+
+  // Menu.
+  QMenuBar *mainmenu1;
+  QMenu *Lang_m_1;
+  QAction *Lang_m_2_1;
+  QAction *Lang_m_2_2;
+  QAction *N1;
+
+  // Logos.
+  climate::TImage *Image5;
+  climate::TImage *Image4;
+
+  // 1. Enclosure: dimensions, material, installation.
+  QGroupBox *GroupBox1;
+  QLabel *label2;
+  QLineEdit *Edit1;
+  QLabel *label3;
+  QLineEdit *Edit2;
+  QLabel *label4;
+  QLineEdit *Edit3;
+  QLabel *label5;
+  QComboBox *box1;
+  QLabel *label6;
+  QComboBox *box2;
+  climate::TImage *Image_inst;
+  climate::TImageList *Image1;  // installation plans, by installation index
+
+  // 2. Heat dissipation.
+  QGroupBox *GroupBox2;
+  QLabel *label8;
+  QLineEdit *Edit4;
+
+  // 3. Ambient air.
+  QGroupBox *GroupBox3;
+  QLabel *label9;
+  QComboBox *box3;
+  QLabel *label10;
+  QComboBox *box4;
+  QLabel *label11;
+  QComboBox *box5;
+
+  // 4. Inside the enclosure.
+  QGroupBox *GroupBox4;
+  QLabel *label14;
+  QComboBox *box6;
+  QLabel *label15;
+  QComboBox *box7;
+
+  // 5. Equipment type.
+  QGroupBox *GroupBox6;
+  QPushButton *Button1;
+  climate::TImage *Image2;
+  climate::TLinkLabel *name_p1;
+  climate::TImage *Image3;
+  climate::TLinkLabel *name_p2;
+  QPushButton *Total_spec;
+  climate::TLabel *Status_alarm;
+  QLabel *Status_dew;  // lies below the client area and is never seen
+
+  climate::TImageList *ImageList1;  // equipment pictures
+
+  // Heat balance of the last complete calculation.
+  float K = 0;
+  float S = 0;
+  float PHG = 0;
+  float TEMAX = 0;
+  float TEMIN = 0;
+  float TENMAX = 0;
+  float TENMIN = 0;
+
+  // Workflow: which kinds of equipment are needed and which windows were opened from the
+  // first suggestion.
+  int32_t heat = 0;
+  int32_t vent = 0;
+  int32_t cooler = 0;
+  int32_t sw_heat = 0;
+  int32_t sw_vent = 0;
+  int32_t sw_cool = 0;
+
+  // Language number: 1 Russian, 2 English.
+  int32_t t_lang = 0;
+
+  // Handlers.
+  void FormCreate();
+  void FormActivate();
+  bool Edit1KeyPress(QKeyEvent *event);  // true when the character is discarded
+  void box1Change();
+  void box2Change();
+  void box7Change();
+  void Button1Click();
+  void name_p1Click();
+  void name_p2Click();
+  void Total_specClick();
+  void N1Click();
+  void lang_m_2_1Click();
+  void lang_m_2_2Click();
+
+ protected:
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+
+ private:
+  void BuildInputs(QWidget *client);
+  void BuildResults(QWidget *client);
+  void InputChanged(bool hide_pictures);
+  void ApplyLanguage(int32_t t_lang);
+  bool activated_ = false;
+};
+
+extern TGaervik *Gaervik;

@@ -1,0 +1,116 @@
+// Heat balance of one enclosure and the decision on its climate equipment.
+//
+// All physical quantities are stored as 32-bit floats. Every expression is evaluated in
+// double precision from the stored floats and the constants, and rounded to float when it
+// is stored; every decision compares stored values (or the difference of two of them).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace climate {
+
+// Item values of the main window's number lists, in list order.
+inline constexpr std::array<int, 16> kAmbientMaxItems{50, 45, 40, 35, 30,  25,  20,  15,
+                                                      10, 5,  0,  -5, -10, -15, -20, -25};
+inline constexpr std::array<int, 17> kAmbientMinItems{30,  25,  20,  15,  10,  5,   0,   -5, -10,
+                                                      -15, -20, -25, -30, -35, -40, -45, -50};
+inline constexpr std::array<int, 10> kHumidityItems{10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+inline constexpr std::array<int, 7> kInsideMaxItems{10, 15, 20, 25, 30, 35, 40};
+inline constexpr std::array<int, 12> kInsideMinItems{0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55};
+
+inline constexpr int kMaterialCount = 3;
+inline constexpr int kInstallationCount = 7;
+
+// Dew point of the ambient air in whole degrees Celsius, by the row of the maximum ambient
+// temperature and the column of the relative humidity.
+extern const std::array<std::array<int, 10>, 16> kDewPointTable;
+
+// The main window's inputs, as list indexes and numeric field values. A complete set has
+// every index within its list.
+struct EnclosureInput {
+  int32_t height_mm = 0;
+  int32_t width_mm = 0;
+  int32_t depth_mm = 0;
+  int material = -1;
+  int installation = -1;
+  int32_t dissipation_w = 0;
+  int ambient_max = -1;  // index into kAmbientMaxItems; row of the dew-point table
+  int ambient_min = -1;  // index into kAmbientMinItems
+  int humidity = -1;     // index into kHumidityItems; column of the dew-point table
+  int inside_max = -1;   // index into kInsideMaxItems
+  int inside_min = -1;   // index into kInsideMinItems
+};
+
+// Effective surface in m² for the installation index, from the dimensions in millimetres.
+float EffectiveSurface(int installation, int32_t height_mm, int32_t width_mm, int32_t depth_mm);
+
+// Heat-transfer coefficient of the wall in W/(m²·K) by material index.
+float TransferCoefficient(int material);
+
+struct HeatBalance {
+  float K = 0;
+  float S = 0;
+  float PHG = 0;
+  float TEMAX = 0;
+  float TEMIN = 0;
+  float TENMAX = 0;
+  float TENMIN = 0;
+  float dew_point = 0;
+  float hot_case = 0;   // inside temperature without equipment at the maximum ambient
+  float cold_case = 0;  // inside temperature without equipment at the minimum ambient
+  // Text for the dew-point label when the minimum inside temperature lies below the dew
+  // point; empty optional when the label keeps its text.
+  std::optional<std::string> status_dew;
+  // Outcomes of the four decision tests, in the order they run.
+  bool no_equipment = false;
+  bool no_solution = false;
+  int32_t heat = 0;
+  int32_t vent = 0;
+  int32_t cooler = 0;
+};
+
+// Computes the balance of a complete input whose effective surface is not zero.
+HeatBalance ComputeBalance(const EnclosureInput &in);
+
+// How the main window's two suggestion slots change after a calculation.
+enum class Fill { None, White, Background };
+
+struct SlotPlan {
+  Fill fill = Fill::None;  // colour the box is filled with before drawing, if any
+  int picture = -1;        // picture of the equipment list drawn over the fill, -1 none
+  bool show = false;       // the box is made visible (otherwise its visibility stays)
+};
+
+struct SuggestionPlan {
+  SlotPlan image2;
+  SlotPlan image3;
+  std::optional<std::string> name_p1;  // empty optional: the label keeps its text
+  std::optional<std::string> name_p2;
+  std::string status_alarm;
+};
+
+// Equipment pictures of the main window's list.
+enum EquipmentPicture : int {
+  kPicNoEquipment = 0,
+  kPicWallCooler = 1,
+  kPicRoofCooler = 2,
+  kPicFan = 3,
+  kPicHeaters = 4,
+  kPicHeatersDone = 5,
+  kPicCoolerDone = 6,
+  kPicFanDone = 7,
+};
+
+// Turns the decision into the suggestions, with texts in the language `t_lang`.
+SuggestionPlan PlanSuggestions(const HeatBalance &balance, int32_t t_lang);
+
+// The message listing missing inputs, or an empty optional when nothing is missing.
+// `missing_captions` holds the caption of each missing input in the order of the inputs.
+std::optional<std::string> MissingInputsMessage(const std::vector<std::string> &missing_captions,
+                                                int32_t t_lang);
+
+}  // namespace climate

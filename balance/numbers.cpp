@@ -1,0 +1,23 @@
+#include "balance/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace climate {
+
+std::string ShortestDecimal(float value) {
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  return std::string(buf, res.ptr);
+}
+
+std::string RoundHalfEven(float value) {
+  // nearbyint rounds in the default mode, to nearest with ties to even.
+  const double rounded = std::nearbyint(static_cast<double>(value));
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.0f", rounded == 0 ? 0.0 : rounded);
+  return buf;
+}
+
+}  // namespace climate

@@ -1,0 +1,24 @@
+// The workflow between the main window and the three selection windows: which window a
+// suggestion opens, how the selection windows are reset, and what each export records on
+// the main window.
+#pragma once
+
+enum class SelectionReset {
+  Full,           // before every calculation: all three windows
+  Plain,          // on an input change: the windows opened from the first suggestion
+  PictureHiding,  // as Plain, and the windows' pictures are hidden
+};
+
+// Resets the heater, fan and cooling windows, in that order.
+void ResetSelectionWindows(SelectionReset variant);
+
+// Opens the window of the first suggestion by the main window's counters and, once it is
+// closed however that happened, records that it was opened from there.
+void OpenFromFirstSuggestion();
+// Opens the window of the second suggestion; records nothing.
+void OpenFromSecondSuggestion();
+
+// What each export records on the main window, just before its window closes.
+void HeaterExported();
+void FanExported();
+void CoolerExported();

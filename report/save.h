@@ -1,0 +1,22 @@
+// The save window: writes the total specification as a text file or a spreadsheet workbook.
+#pragma once
+
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "app/widgets.h"
+
+class Tsave_form : public climate::TForm {
+ public:
+  explicit Tsave_form(QWidget *parent);
+
+  QGroupBox *GroupBox6;
+  QPushButton *Button1;  // text file
+  QPushButton *Button2;  // spreadsheet workbook
+
+  void FormActivate() override;
+  void Button1Click();
+  void Button2Click();
+};
+
+extern Tsave_form *save_form;

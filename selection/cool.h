@@ -1,0 +1,41 @@
+// The cooling-unit selection window.
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+#include "app/widgets.h"
+
+class Tcool_form : public climate::TForm {
+ public:
+  explicit Tcool_form(QWidget *parent);
+
+  climate::TImage *Image1;
+  climate::TImageList *ImageList1;
+  QGroupBox *GroupBox6;
+  QLabel *Label2;
+  QComboBox *Type_cool;  // mounting: wall or roof
+  QLabel *Label1;
+  QComboBox *Volt_cool;  // supply voltage
+  QGroupBox *GroupBox1;
+  QPushButton *Button1;  // create specification
+  QPushButton *Button2;  // export to report
+  climate::TMemo *Memo1;
+
+  // The last selection.
+  float PCOM_COOL = 0;
+  QString cool_name;
+  QString cool_qnt;
+  QString cool_code;
+
+  void FormActivate() override;
+  void Type_coolChange();
+  void Volt_coolEndEdit();
+  void Button1Click();
+  void Button2Click();
+};
+
+extern Tcool_form *cool_form;

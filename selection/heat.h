@@ -1,0 +1,53 @@
+// The heater selection window.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+#include "app/widgets.h"
+
+class Theat_form : public climate::TForm {
+ public:
+  explicit Theat_form(QWidget *parent);
+
+  climate::TImage *Image1;  // photograph of enclosure heaters
+  QGroupBox *GroupBox6;
+  QLabel *Label2;
+  QComboBox *box1;  // operating mode
+  QGroupBox *GroupBox2;
+  QCheckBox *check_compact;
+  QCheckBox *check_termo;
+  QGroupBox *GroupBox1;
+  climate::TMemo *Memo1;
+  QPushButton *Button1;  // create specification
+  QPushButton *Button2;  // export to report
+
+  // The last selection.
+  float PCOM_HEAT = 0;
+  float q_mem = 0;
+  QString heat_name;
+  QString heat_qnt;
+  QString heat_name_2;
+  QString heat_qnt_2;
+  QString heat_code;
+  QString heat_code_2;
+  QString term_code;
+  QString term_name;
+  QString term_qnt;
+  QString gigro_code;
+  QString gigro_name;
+  QString gigro_qnt;
+  QString qnt_p;
+
+  void FormActivate() override;
+  void box1EndEdit();
+  void check_compactClick();
+  void Button1Click();
+  void Button2Click();
+};
+
+extern Theat_form *heat_form;

@@ -1,0 +1,294 @@
+// The main window driven as a user drives it: inputs, the select button and its results.
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "app/Totalsp.h"
+#include "app/a_SW.h"
+#include "app/abouttervax.h"
+#include "app/app.h"
+#include "balance/aervik.h"
+#include "report/save.h"
+#include "selection/cool.h"
+#include "selection/heat.h"
+#include "selection/venti.h"
+#include "tests/ui/ui_harness.h"
+
+using namespace testing_ui;
+
+namespace {
+
+struct Enclosure {
+  QString h, w, d;
+  int material, installation;
+  QString phg;
+  int temax, temin, humidity, tenmax, tenmin;  // list values, not indexes
+};
+
+int IndexOfValue(QComboBox *box, int value) {
+  const int i = box->findText(QString::number(value));
+  if (i < 0) qFatal("no list item %d in %s", value, qPrintable(box->objectName()));
+  return i;
+}
+
+void Fill(const Enclosure &e) {
+  Type(Gaervik->Edit1, e.h);
+  Type(Gaervik->Edit2, e.w);
+  Type(Gaervik->Edit3, e.d);
+  Choose(Gaervik->box1, e.material);
+  Choose(Gaervik->box2, e.installation);
+  Type(Gaervik->Edit4, e.phg);
+  Choose(Gaervik->box3, IndexOfValue(Gaervik->box3, e.temax));
+  Choose(Gaervik->box4, IndexOfValue(Gaervik->box4, e.temin));
+  Choose(Gaervik->box5, IndexOfValue(Gaervik->box5, e.humidity));
+  Choose(Gaervik->box6, IndexOfValue(Gaervik->box6, e.tenmax));
+  Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, e.tenmin));
+}
+
+const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};
+const Enclosure kCooling{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
+const Enclosure kNothing{"2000", "800", "600", 0, 0, "100", 20, 10, 10, 40, 5};
+const Enclosure kNoSolution{"1000", "1000", "1000", 0, 0, "2750", 35, 30, 10, 25, 0};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    climate::CreateWindows();
+    Gaervik->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
+    Messages().Clear();
+  }
+  void cleanup() { climate::DestroyWindows(); }
+
+  void startsWithEightWindowsOnlyTheMainOneShown() {
+    const QList<QWidget *> windows{Gaervik,    heat_form,  vent_form, cool_form,
+                                   total_form, about_form, save_form, about_SW};
+    const QStringList names{"Gaervik",    "heat_form",  "vent_form", "cool_form",
+                            "total_form", "about_form", "save_form", "about_SW"};
+    for (int i = 0; i < windows.size(); ++i) {
+      QVERIFY(windows[i]);
+      QCOMPARE(windows[i]->objectName(), names[i]);
+      QCOMPARE(windows[i]->isVisible(), i == 0);
+    }
+    // Dialogs belong to the main window: no taskbar button of their own.
+    for (int i = 1; i < windows.size(); ++i) QCOMPARE(windows[i]->parentWidget(), Gaervik);
+
+    QCOMPARE(Gaervik->centralWidget()->size(), QSize(674, 488));
+    QCOMPARE(Gaervik->windowTitle(), QString("Конфигуратор \"Norda aervik\" - Tervax - RU"));
+    QCOMPARE(Gaervik->GroupBox4->title(), QString("4. Температура внутри шкафа"));
+    QCOMPARE(Gaervik->t_lang, 1);
+    QCOMPARE(Gaervik->sw_heat + Gaervik->sw_vent + Gaervik->sw_cool, 0);
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    QVERIFY(!Gaervik->Image2->isVisible());
+    QVERIFY(!Gaervik->Image3->isVisible());
+    QCOMPARE(Gaervik->name_p1->text(), QString());
+    QCOMPARE(Gaervik->name_p2->text(), QString());
+    QVERIFY(Gaervik->Edit1->hasFocus());
+    QVERIFY(!Gaervik->Lang_m_1->menuAction()->isVisible());
+    for (QComboBox *box : {Gaervik->box1, Gaervik->box2, Gaervik->box3, Gaervik->box4,
+                           Gaervik->box5, Gaervik->box6, Gaervik->box7}) {
+      QCOMPARE(box->currentIndex(), -1);
+    }
+    QCOMPARE(Gaervik->box3->count(), 16);
+    QCOMPARE(Gaervik->box4->itemText(16), QString("-50"));
+    QCOMPARE(Gaervik->box7->count(), 12);
+  }
+
+  void numericFieldsTakeOnlyFourDigits() {
+    QLineEdit *e = Gaervik->Edit1;
+    Type(e, "1a-2., 3");
+    QCOMPARE(e->text(), QString("123"));
+    Type(e, "45");
+    QCOMPARE(e->text(), QString("1234"));
+    QTest::keyClick(e, Qt::Key_Backspace);
+    QCOMPARE(e->text(), QString("123"));
+
+    // Text that arrives without being typed gets in only as 0 to 4 digits in all.
+    e->clear();
+    for (const char *refused : {"12345", "12a", "-5", " 1"}) {
+      QGuiApplication::clipboard()->setText(refused);
+      e->paste();
+      QCOMPARE(e->text(), QString());
+    }
+    QGuiApplication::clipboard()->setText("0042");
+    e->paste();
+    QCOMPARE(e->text(), QString("0042"));
+  }
+
+  void missingInputsAreListedInOrder() {
+    Click(Gaervik->Button1);
+    QCOMPARE(Messages().information.size(), 1);
+    QCOMPARE(Messages().information[0],
+             QString("Не заполненно поле: \r---> Высота (В, мм):\r---> Ширина (Ш, мм):"
+                     "\r---> Глубина (Г, мм):\r---> Материал:\r---> Установка:"
+                     "\r---> Мощность тепловыделения (Вт.):\r---> Макс. темп-ра окр. среды (С):"
+                     "\r---> Мин. темп-ра окр. среды (С):\r---> Ср. относ-я влаж-ть (%):"
+                     "\r---> Макс. темп-ра в шкафу (С):\r---> Мин. темп-ра в шкафу (С):"));
+
+    Fill(kHeaterAndFan);
+    Gaervik->Edit3->clear();
+    Gaervik->box5->setCurrentIndex(-1);
+    Messages().Clear();
+    Click(Gaervik->Button1);
+    QCOMPARE(Messages().information, QStringList{"Не заполненно поле: \r---> Глубина (Г, мм):"
+                                                 "\r---> Ср. относ-я влаж-ть (%):"});
+    QCOMPARE(Gaervik->heat, 0);
+    QCOMPARE(Gaervik->S, 0.0f);
+  }
+
+  void insideMinimumAboveMaximumIsRefused() {
+    // No maximum chosen yet: nothing to compare with.
+    Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 55));
+    QVERIFY(Messages().information.isEmpty());
+
+    Choose(Gaervik->box6, IndexOfValue(Gaervik->box6, 40));
+    Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 40));
+    QVERIFY(Messages().information.isEmpty());
+    Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 45));
+    QCOMPARE(Messages().information,
+             QStringList{"Минимальная температура внутри шкафа не может быть больше "
+                         "максимальной, измените пожалуйста!"});
+    QCOMPARE(Gaervik->box7->currentIndex(), -1);
+
+    // A maximum chosen afterwards below the minimum is not checked.
+    Messages().Clear();
+    Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 30));
+    Choose(Gaervik->box6, IndexOfValue(Gaervik->box6, 10));
+    QVERIFY(Messages().information.isEmpty());
+  }
+
+  void heaterAndFanAreSuggested() {
+    Fill(kHeaterAndFan);
+    Click(Gaervik->Button1);
+    QVERIFY(Messages().information.isEmpty());
+    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->vent, 1);
+    QCOMPARE(Gaervik->cooler, 0);
+    QCOMPARE(Gaervik->K, 5.5f);
+    QVERIFY(qAbs(Gaervik->S - 5.712f) < 1e-5f);
+    QCOMPARE(Gaervik->PHG, 500.0f);
+    QCOMPARE(Gaervik->TEMAX, 35.0f);
+    QCOMPARE(Gaervik->TEMIN, -5.0f);
+    QCOMPARE(Gaervik->TENMAX, 40.0f);
+    QCOMPARE(Gaervik->TENMIN, 21.0f);
+    QCOMPARE(Gaervik->Status_dew->text(), QString("21 21"));
+    QVERIFY(Gaervik->Image2->isVisible());
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 4);
+    QVERIFY(Gaervik->Image3->isVisible());
+    QCOMPARE(Gaervik->Image3->pictureIndex(), 3);
+    QCOMPARE(Gaervik->name_p1->text(), QString("Выбрать обогреватель"));
+    QCOMPARE(Gaervik->name_p2->text(), QString("Выбрать вентилятор"));
+    QCOMPARE(Gaervik->Status_alarm->text(), QString());
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+  }
+
+  void coolingUnitIsSuggestedFirst() {
+    Fill(kCooling);
+    Click(Gaervik->Button1);
+    QCOMPARE(Gaervik->cooler, 1);
+    QCOMPARE(Gaervik->heat + Gaervik->vent, 0);
+    QCOMPARE(Gaervik->S, 3.9f);
+    QCOMPARE(Gaervik->TENMIN, 20.0f);
+    QCOMPARE(Gaervik->Status_dew->text(), QString("20 36"));
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 2);
+    QVERIFY(!Gaervik->Image3->isVisible());
+    QCOMPARE(Gaervik->name_p1->text(), QString("Выбрать кондиционер"));
+    QCOMPARE(Gaervik->name_p2->text(), QString());
+  }
+
+  void noEquipmentShowsTheBadgeOnWhite() {
+    Fill(kNothing);
+    Click(Gaervik->Button1);
+    QCOMPARE(Gaervik->heat + Gaervik->vent + Gaervik->cooler, 0);
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 0);
+    QCOMPARE(Gaervik->Image2->brushColour(), QColor(Qt::white));
+    QVERIFY(Gaervik->Image2->isVisible());
+    QVERIFY(Gaervik->Image3->isVisible());
+    QCOMPARE(Gaervik->Image3->pictureIndex(), -1);
+    QCOMPARE(Gaervik->Image3->brushColour(), climate::ButtonFace());
+    QCOMPARE(Gaervik->name_p1->text(), QString("оборудование микроклимата\rне требуется!!"));
+    QCOMPARE(Gaervik->Status_dew->text(), QString());
+  }
+
+  void noSolutionTextThenInputChangeKeepsIt() {
+    Fill(kNoSolution);
+    Click(Gaervik->Button1);
+    const QString alarm(
+        "Для указанного условия\rрешение в ассортименте Тервакс\rпока отстуствует!");
+    QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    QCOMPARE(Gaervik->name_p1->text(), QString());
+    QCOMPARE(Gaervik->name_p2->text(), QString());
+
+    // A new calculation that succeeds clears it; an input change does not.
+    Type(Gaervik->Edit4, "0");
+    QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    QCOMPARE(Gaervik->PHG, 2750.0f);
+  }
+
+  void inputChangeHidesTheSuggestions() {
+    Fill(kHeaterAndFan);
+    Click(Gaervik->Button1);
+    Gaervik->Total_spec->setEnabled(true);
+    Choose(Gaervik->box1, 2);
+    QVERIFY(!Gaervik->Image2->isVisible());
+    QVERIFY(!Gaervik->Image3->isVisible());
+    QCOMPARE(Gaervik->name_p1->text(), QString());
+    QCOMPARE(Gaervik->name_p2->text(), QString());
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    // The results stay until the next calculation.
+    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->K, 5.5f);
+  }
+
+  void installationPictureFollowsTheChoice() {
+    Choose(Gaervik->box2, 6);
+    QCOMPARE(Gaervik->Image_inst->pictureIndex(), 6);
+    QCOMPARE(Gaervik->Image_inst->pictureList(), Gaervik->Image1);
+    QCOMPARE(Gaervik->Image_inst->brushColour(), QColor(Qt::white));
+    Choose(Gaervik->box2, 0);
+    QCOMPARE(Gaervik->Image_inst->pictureIndex(), 0);
+  }
+
+  void zeroSurfaceIsRefusedBeforeCalculating() {
+    Fill({"0", "0", "600", 0, 0, "500", 35, -5, 50, 40, 10});
+    Click(Gaervik->Button1);
+    QCOMPARE(Messages().information.size(), 1);
+    QVERIFY(Messages().information[0].startsWith("Площадь поверхности шкафа"));
+    QCOMPARE(Gaervik->S, 0.0f);
+    QCOMPARE(Gaervik->heat + Gaervik->vent + Gaervik->cooler, 0);
+    QVERIFY(!Gaervik->Image2->isVisible());
+  }
+
+  void anUnhandledErrorIsShownAndTheProgramGoesOn() {
+    Fill(kHeaterAndFan);
+    Gaervik->Edit1->setText("x");  // text no user can enter
+    Messages().Clear();
+    Click(Gaervik->Button1);
+    QCOMPARE(Messages().errors.size(), 1);
+    QVERIFY(Messages().errors[0].contains("x"));
+    Gaervik->Edit1->setText("2000");
+    Click(Gaervik->Button1);
+    QCOMPARE(Gaervik->heat, 1);
+  }
+
+  void aboutWindowOpensModally() {
+    bool shown = false;
+    WhenShown(about_SW, [&] {
+      shown = about_SW->isModal() || QApplication::activeModalWidget() == about_SW;
+      about_SW->close();
+    });
+    Gaervik->N1->trigger();
+    QVERIFY(shown);
+    QVERIFY(!about_SW->isVisible());
+    QCOMPARE(about_SW->StaticText1->text(),
+             QString("Все предложенные комбинации и спецификации оборудования являются только "
+                     "рекомендациями."));
+  }
+};
+
+UI_TEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,52 @@
+// Helpers for window tests: a recorder for message boxes, user actions on real widgets and
+// a way to work a modal window while it is shown.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QObject>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+#include "app/messages.h"
+
+namespace testing_ui {
+
+// Records every message box instead of showing it, as if OK were pressed at once.
+class MessageRecorder : public climate::MessagePresenter {
+ public:
+  void Information(QWidget *, const QString &text) override { information << text; }
+  void Error(QWidget *, const QString &text) override { errors << text; }
+  void Clear() {
+    information.clear();
+    errors.clear();
+  }
+  QStringList information;
+  QStringList errors;
+};
+
+MessageRecorder &Messages();
+
+// Types text into a field key by key, as a user would.
+void Type(QLineEdit *edit, const QString &text);
+// Chooses an item of a list with the mouse, as a user would.
+void Choose(QComboBox *box, int index);
+// Clicks a widget with the left mouse button.
+void Click(QWidget *widget);
+
+// Runs `action` as soon as `window` is shown (modally), then returns. The action usually
+// ends the modal run by pressing a button of the window or closing it.
+void WhenShown(QWidget *window, std::function<void()> action);
+
+// Runs a test object under the program's application object with messages recorded.
+int RunTests(QObject *tests, int argc, char **argv);
+
+}  // namespace testing_ui
+
+#define UI_TEST_MAIN(TestClass)                      \
+  int main(int argc, char **argv) {                  \
+    TestClass tests;                                 \
+    return testing_ui::RunTests(&tests, argc, argv); \
+  }
