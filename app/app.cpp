@@ -1,5 +1,7 @@
 #include "app/app.h"
 
+#include <QFont>
+
 #include "app/Totalsp.h"
 #include "app/a_SW.h"
 #include "app/abouttervax.h"
@@ -18,6 +20,11 @@ namespace climate {
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("norda-aervik"));
+  // The windows are designed for Tahoma and Verdana; where those are missing, the DejaVu
+  // faces of the same proportions stand in.
+  QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                             {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+  QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
   setWindowIcon(WindowIcon());
 }
 

@@ -172,22 +172,22 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
 
 void TGaervik::BuildInputs(QWidget *client) {
   GroupBox1 = Group(client, "GroupBox1", QRect(8, 64, 329, 169), T::kSwitchTable[4].text.ru);
-  label2 = Caption(GroupBox1, "label2", 8, 24, 108, "Высота (В, мм):");
-  Edit1 = NumberField(GroupBox1, "Edit1", 118, 21);
-  label3 = Caption(GroupBox1, "label3", 8, 51, 108, "Ширина (Ш, мм):");
-  Edit2 = NumberField(GroupBox1, "Edit2", 118, 48);
-  label4 = Caption(GroupBox1, "label4", 8, 78, 108, "Глубина (Г, мм):");
-  Edit3 = NumberField(GroupBox1, "Edit3", 118, 75);
-  label5 = Caption(GroupBox1, "label5", 8, 105, 108, "Материал:");
-  box1 = List(GroupBox1, "box1", QRect(118, 102, 98, 21),
+  label2 = Caption(GroupBox1, "label2", 8, 23, 108, "Высота (В, мм):");
+  Edit1 = NumberField(GroupBox1, "Edit1", 118, 20);
+  label3 = Caption(GroupBox1, "label3", 8, 48, 108, "Ширина (Ш, мм):");
+  Edit2 = NumberField(GroupBox1, "Edit2", 118, 45);
+  label4 = Caption(GroupBox1, "label4", 8, 73, 108, "Глубина (Г, мм):");
+  Edit3 = NumberField(GroupBox1, "Edit3", 118, 70);
+  label5 = Caption(GroupBox1, "label5", 8, 98, 108, "Материал:");
+  box1 = List(GroupBox1, "box1", QRect(118, 95, 98, 21),
               {Q("Сталь"), Q("Нержавейка"), Q("Поликарбонат")});
-  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(221, 18, 100, 100));
-  label6 = Caption(GroupBox1, "label6", 8, 138, 70, "Установка:");
+  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(221, 16, 100, 100));
+  label6 = Caption(GroupBox1, "label6", 8, 123, 200, "Установка:");
   QStringList installations;
   for (int i = 0; i < climate::kInstallationCount; ++i) {
     installations << Q(T::kSwitchTable[13 + i].text.ru);
   }
-  box2 = List(GroupBox1, "box2", QRect(80, 135, 241, 21), installations);
+  box2 = List(GroupBox1, "box2", QRect(8, 141, 313, 21), installations);
   box2->view()->setMinimumWidth(300);
 
   GroupBox2 = Group(client, "GroupBox2", QRect(8, 239, 329, 50), T::kSwitchTable[20].text.ru);

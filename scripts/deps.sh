@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="g++ cmake make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-libxlsxwriter-dev python3 python3-openpyxl fonts-dejavu-core"
+libxlsxwriter-dev python3 python3-openpyxl fonts-dejavu-core fonts-dejavu-extra"
 
 missing=""
 for p in $PACKAGES; do

@@ -35,10 +35,10 @@ Theat_form::Theat_form(QWidget *parent)
   GroupBox2->setGeometry(8, 84, 388, 61);
   check_compact = new QCheckBox(Q("Использовать компактные обогреватели"), GroupBox2);
   check_compact->setObjectName(QStringLiteral("check_compact"));
-  check_compact->setGeometry(3, 16, 230, 19);
+  check_compact->setGeometry(3, 16, 380, 19);
   check_termo = new QCheckBox(Q("Использовать модель со встроенным термостатом"), GroupBox2);
   check_termo->setObjectName(QStringLiteral("check_termo"));
-  check_termo->setGeometry(3, 39, 278, 19);
+  check_termo->setGeometry(3, 39, 380, 19);
 
   GroupBox1 = new QGroupBox(Q("Список оборудования"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
