@@ -22,8 +22,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("norda-aervik"));
   // The windows are designed for Tahoma and Verdana; where those are missing, the DejaVu
   // faces of the same proportions stand in.
-  QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                             {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+  QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans Condensed"),
+                                                        QStringLiteral("DejaVu Sans")});
   QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
   setWindowIcon(WindowIcon());
 }

@@ -1,0 +1,1 @@
+#include "report/sheet_layout.h"

@@ -1,0 +1,1 @@
+#include "report/text_report.h"

@@ -1,0 +1,1 @@
+#include "report/xlsx_component.h"

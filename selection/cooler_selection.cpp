@@ -1,0 +1,1 @@
+#include "selection/cooler_selection.h"

@@ -1,0 +1,1 @@
+#include "selection/fan_selection.h"

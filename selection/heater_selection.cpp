@@ -1,0 +1,1 @@
+#include "selection/heater_selection.h"

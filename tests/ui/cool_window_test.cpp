@@ -1,0 +1,10 @@
+#include <QTest>
+
+#include "tests/ui/ui_harness.h"
+
+class Placeholder : public QObject {
+  Q_OBJECT
+};
+
+UI_TEST_MAIN(Placeholder)
+#include "cool_window_test.moc"
