@@ -8,6 +8,7 @@
 #include "app/widgets.h"
 #include "balance/aervik.h"
 #include "report/save.h"
+#include "report/xlsx_component.h"
 #include "selection/cool.h"
 #include "selection/heat.h"
 #include "selection/venti.h"
@@ -39,6 +40,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
 
 void CreateWindows() {
   InitAssets();
+  automation::RegisterSpreadsheetComponent();
   // The main window first; the dialogs belong to it, so they have no taskbar button.
   Gaervik = new TGaervik();
   heat_form = new Theat_form(Gaervik);

@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace climate {
@@ -23,6 +24,14 @@ class DialogPresenter final : public MessagePresenter {
   void Error(QWidget *parent, const QString &text) override {
     QMessageBox::critical(parent, QString::fromUtf8(kBoxTitle), DisplayText(text), QMessageBox::Ok);
   }
+  std::optional<QString> SaveFileName(QWidget *parent, const QString &,
+                                      const QString &current) override {
+    // No filter, no default extension, no title of its own, no question about overwriting.
+    const QString name = QFileDialog::getSaveFileName(parent, QString(), current, QString(),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty()) return std::nullopt;
+    return name;
+  }
 };
 
 DialogPresenter g_dialogs;
@@ -42,6 +51,11 @@ void ShowInformation(QWidget *parent, const QString &text) {
 
 void ShowError(QWidget *parent, const QString &text) {
   g_presenter->Error(parent, text);
+}
+
+std::optional<QString> AskSaveFileName(QWidget *parent, const QString &dialog,
+                                       const QString &current) {
+  return g_presenter->SaveFileName(parent, dialog, current);
 }
 
 }  // namespace climate

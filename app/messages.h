@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace climate {
@@ -16,6 +18,10 @@ class MessagePresenter {
   virtual void Information(QWidget *parent, const QString &text) = 0;
   // The standard error box for an error no handler dealt with.
   virtual void Error(QWidget *parent, const QString &text) = 0;
+  // A save-file dialog: the chosen file name, or an empty optional when it was cancelled.
+  // `dialog` names the dialog object; `current` is the name it holds from before.
+  virtual std::optional<QString> SaveFileName(QWidget *parent, const QString &dialog,
+                                              const QString &current) = 0;
 };
 
 // Installs a presenter and returns the previous one; nullptr restores the real dialogs.
@@ -24,5 +30,7 @@ MessagePresenter *SetMessagePresenter(MessagePresenter *presenter);
 // "\r" in a text starts a new line.
 void ShowInformation(QWidget *parent, const QString &text);
 void ShowError(QWidget *parent, const QString &text);
+std::optional<QString> AskSaveFileName(QWidget *parent, const QString &dialog,
+                                       const QString &current);
 
 }  // namespace climate

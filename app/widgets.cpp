@@ -201,6 +201,17 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geome
   return button;
 }
 
+TSaveDialog::TSaveDialog(QObject *parent, const QString &name) : QObject(parent) {
+  setObjectName(name);
+}
+
+bool TSaveDialog::Execute(QWidget *parent) {
+  const std::optional<QString> chosen = AskSaveFileName(parent, objectName(), FileName);
+  if (!chosen) return false;
+  FileName = *chosen;
+  return true;
+}
+
 QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Window);
 }

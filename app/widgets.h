@@ -140,6 +140,15 @@ class TForm : public QDialog {
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,
                         const QString &text);
 
+// A save-file dialog of a window. Execute shows it and keeps the chosen name in FileName.
+class TSaveDialog : public QObject {
+ public:
+  TSaveDialog(QObject *parent, const QString &name);
+  // True when a file name was chosen; false when the dialog was cancelled.
+  bool Execute(QWidget *parent);
+  QString FileName;
+};
+
 // The window background colour (the button-face colour of the system palette), the fill
 // colour of picture boxes.
 QColor ButtonFace();

@@ -13,6 +13,8 @@ class Tsave_form : public climate::TForm {
   QGroupBox *GroupBox6;
   QPushButton *Button1;  // text file
   QPushButton *Button2;  // spreadsheet workbook
+  climate::TSaveDialog *SaveTextFileDialog1;
+  climate::TSaveDialog *SaveTextFileDialog2;
 
   void FormActivate() override;
   void Button1Click();

@@ -1,1 +1,55 @@
 #include "report/sheet_layout.h"
+
+#include "report/automation.h"
+#include "report/xlsx_component.h"
+
+namespace climate {
+
+std::vector<SheetRow> SheetRows(const SheetInput &in) {
+  std::vector<SheetRow> rows{{"Код", "Наименование", "Количество"}};
+  auto add = [&rows](const SheetItem &item) { rows.push_back({item.code, item.name, item.qnt}); };
+  if (in.heat > 0) add(in.heater);
+  if (in.heat > 0 && in.q_mem > 1) add(in.heater_2);
+  if (in.cooler > 0) add(in.cooler_unit);
+  if (in.vent > 0) {
+    add(in.fan);
+    add(in.grille);
+  }
+  if (in.heat > 0) {
+    add(in.heater_thermostat);
+    add(in.heater_hygrostat);
+  } else if (in.vent > 0) {
+    add(in.fan_thermostat);
+    add(in.fan_hygrostat);
+  }
+  return rows;
+}
+
+void ExportToSpreadsheet(const std::vector<SheetRow> &rows, const std::string &file_name) {
+  using automation::AsObject;
+  using automation::Value;
+  automation::ObjectPtr excel = automation::CreateObject(automation::kSpreadsheetProgId);
+  try {
+    excel->Put("Visible", false);
+    AsObject(excel->Get("WorkBooks"), "WorkBooks")->Call("Add");
+    int32_t row = 1;
+    for (const SheetRow &cells : rows) {
+      for (int32_t column = 1; column <= 3; ++column) {
+        AsObject(excel->Get("Cells", {row, column}), "Cells")
+            ->Put("value", Value{cells[static_cast<std::size_t>(column - 1)]});
+      }
+      ++row;
+    }
+    AsObject(excel->Get("ActiveWorkbook"), "ActiveWorkbook")->Call("SaveAs", {file_name});
+  } catch (...) {
+    // Do not leave a failed instance running; the first error is the one reported.
+    try {
+      excel->Call("Quit");
+    } catch (...) {
+    }
+    throw;
+  }
+  excel->Call("Quit");
+}
+
+}  // namespace climate

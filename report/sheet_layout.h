@@ -1,1 +1,50 @@
-// placeholder
+// The total specification as a table: a header and one row per item, from the item fields
+// of the selection windows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace climate {
+
+struct SheetItem {
+  std::string code;
+  std::string name;
+  std::string qnt;
+};
+
+struct SheetInput {
+  int32_t heat = 0;
+  int32_t cooler = 0;
+  int32_t vent = 0;
+  // Heater window.
+  SheetItem heater;
+  SheetItem heater_2;
+  float q_mem = 0;  // number of heater models; a second heater row when greater than 1
+  SheetItem heater_thermostat;
+  SheetItem heater_hygrostat;
+  // Cooling window.
+  SheetItem cooler_unit;
+  // Fan window.
+  SheetItem fan;
+  SheetItem grille;
+  SheetItem fan_thermostat;
+  SheetItem fan_hygrostat;
+};
+
+using SheetRow = std::array<std::string, 3>;
+
+// The rows from the first down, the header "Код", "Наименование", "Количество" first.
+// The thermostat and hygrostat come from the heater window when a heater is part of the
+// solution, otherwise from the fan window when a fan is.
+std::vector<SheetRow> SheetRows(const SheetInput &in);
+
+// Writes the rows into a new workbook of the spreadsheet application and saves it under
+// `file_name` exactly as given. Every call goes through the automation layer; a failing
+// call raises automation::Error with its text. An application instance that was started
+// is told to quit in any case.
+void ExportToSpreadsheet(const std::vector<SheetRow> &rows, const std::string &file_name);
+
+}  // namespace climate

@@ -8,7 +8,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <QQueue>
+
 #include <functional>
+#include <optional>
 
 #include "app/messages.h"
 
@@ -19,12 +22,22 @@ class MessageRecorder : public climate::MessagePresenter {
  public:
   void Information(QWidget *, const QString &text) override { information << text; }
   void Error(QWidget *, const QString &text) override { errors << text; }
+  // Answers a file dialog with the next queued name; an empty queue or a queued empty
+  // optional cancels it.
+  std::optional<QString> SaveFileName(QWidget *, const QString &dialog, const QString &) override {
+    dialogs << dialog;
+    return file_names.isEmpty() ? std::nullopt : file_names.dequeue();
+  }
   void Clear() {
     information.clear();
     errors.clear();
+    dialogs.clear();
+    file_names.clear();
   }
   QStringList information;
   QStringList errors;
+  QStringList dialogs;  // the file dialogs shown, by name
+  QQueue<std::optional<QString>> file_names;
 };
 
 MessageRecorder &Messages();
