@@ -4,7 +4,8 @@
 set -eu
 
 PACKAGES="g++ cmake make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-libxlsxwriter-dev python3 python3-openpyxl fonts-dejavu-core fonts-dejavu-extra"
+libxlsxwriter-dev python3 python3-openpyxl fonts-dejavu-core fonts-dejavu-extra
+dpkg-dev desktop-file-utils libbenchmark-dev"
 
 missing=""
 for p in $PACKAGES; do
