@@ -1,5 +1,15 @@
 #include "selection/heat.h"
 
+#include <QAbstractButton>
+
+#include <stdexcept>
+#include <string>
+
+#include "app/lang_heat.h"
+#include "balance/aervik.h"
+#include "balance/workflow.h"
+#include "selection/heater_selection.h"
+
 Theat_form *heat_form = nullptr;
 
 using climate::Handler;
@@ -7,6 +17,52 @@ using climate::Handler;
 namespace {
 QString Q(const char *utf8) {
   return QString::fromUtf8(utf8);
+}
+
+QString Q(const std::string &utf8) {
+  return QString::fromStdString(utf8);
+}
+
+std::string U(const QString &text) {
+  return text.toStdString();
+}
+
+// The item fields go to the selection and come back whole: a field the selection does not
+// write keeps its value.
+climate::HeaterItems ItemsOf(const Theat_form &w) {
+  climate::HeaterItems f;
+  f.q_mem = w.q_mem;
+  f.heat_name = U(w.heat_name);
+  f.heat_qnt = U(w.heat_qnt);
+  f.heat_name_2 = U(w.heat_name_2);
+  f.heat_qnt_2 = U(w.heat_qnt_2);
+  f.heat_code = U(w.heat_code);
+  f.heat_code_2 = U(w.heat_code_2);
+  f.term_code = U(w.term_code);
+  f.term_name = U(w.term_name);
+  f.term_qnt = U(w.term_qnt);
+  f.gigro_code = U(w.gigro_code);
+  f.gigro_name = U(w.gigro_name);
+  f.gigro_qnt = U(w.gigro_qnt);
+  f.qnt_p = U(w.qnt_p);
+  return f;
+}
+
+void StoreItems(Theat_form &w, const climate::HeaterItems &f) {
+  w.q_mem = f.q_mem;
+  w.heat_name = Q(f.heat_name);
+  w.heat_qnt = Q(f.heat_qnt);
+  w.heat_name_2 = Q(f.heat_name_2);
+  w.heat_qnt_2 = Q(f.heat_qnt_2);
+  w.heat_code = Q(f.heat_code);
+  w.heat_code_2 = Q(f.heat_code_2);
+  w.term_code = Q(f.term_code);
+  w.term_name = Q(f.term_name);
+  w.term_qnt = Q(f.term_qnt);
+  w.gigro_code = Q(f.gigro_code);
+  w.gigro_name = Q(f.gigro_name);
+  w.gigro_qnt = Q(f.gigro_qnt);
+  w.qnt_p = Q(f.qnt_p);
 }
 }  // namespace
 
@@ -59,12 +115,67 @@ Theat_form::Theat_form(QWidget *parent)
   connect(Button2, &QPushButton::clicked, this, Handler([this] { Button2Click(); }));
 }
 
-void Theat_form::FormActivate() {}
+void Theat_form::FormActivate() {
+  for (const auto &entry : climate::heat_texts::kCaptionTable) {
+    climate::SetText(Gaervik->t_lang, entry.text, [this, &entry](const char *utf8) {
+      const QString text = Q(utf8);
+      const QString control = Q(entry.control);
+      if (control == QLatin1String("caption")) {
+        setWindowTitle(text);
+      } else if (auto *box = findChild<QComboBox *>(control)) {
+        box->setItemText(entry.item, text);
+      } else if (auto *group = findChild<QGroupBox *>(control)) {
+        group->setTitle(text);
+      } else if (auto *button = findChild<QAbstractButton *>(control)) {
+        button->setText(text);
+      } else if (auto *label = findChild<QLabel *>(control)) {
+        label->setText(text);
+      } else {
+        throw std::logic_error("No control for text: " + control.toStdString());
+      }
+    });
+  }
+  // The main window hides the photograph when the installation or the minimum inside
+  // temperature changes; it comes back with the next showing.
+  Image1->show();
+}
 
-void Theat_form::box1EndEdit() {}
+void Theat_form::box1EndEdit() {
+  Button1->setEnabled(true);
+  check_compact->setChecked(false);
+  check_termo->setChecked(false);
+  Button2->setEnabled(false);
+  Memo1->clear();
+}
 
-void Theat_form::check_compactClick() {}
+void Theat_form::check_compactClick() {
+  Button2->setEnabled(false);
+  Memo1->clear();
+}
 
-void Theat_form::Button1Click() {}
+void Theat_form::Button1Click() {
+  Button2->setEnabled(true);
+  Memo1->clear();
 
-void Theat_form::Button2Click() {}
+  climate::HeaterSelectionInput in;
+  in.mode = box1->currentIndex();
+  in.compact = check_compact->isChecked();
+  in.termo = check_termo->isChecked();
+  in.K = Gaervik->K;
+  in.S = Gaervik->S;
+  in.TENMIN = Gaervik->TENMIN;
+  in.TEMIN = Gaervik->TEMIN;
+  in.PHG = Gaervik->PHG;
+  in.vent = Gaervik->vent;
+  in.t_lang = Gaervik->t_lang;
+
+  const climate::HeaterSelection result = climate::SelectHeaters(in, ItemsOf(*this));
+  PCOM_HEAT = result.PCOM_HEAT;
+  StoreItems(*this, result.items);
+  Memo1->setText(Q(result.list_text));
+}
+
+void Theat_form::Button2Click() {
+  HeaterExported();
+  accept();
+}
