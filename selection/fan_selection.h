@@ -1,1 +1,99 @@
-// placeholder
+// Filter-fan selection: the heat that ventilation must carry out of the enclosure, the air
+// flow it needs at the site's altitude, and the fan, outlet grille and accessories that
+// deliver it.
+//
+// Physical quantities are 32-bit floats: expressions are evaluated in double precision from
+// the stored floats and rounded to float when stored; the band of a fan size is decided on
+// the stored air flow.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/lang.h"
+
+namespace climate {
+
+// Air-flow factor of the site's altitude band, by the index of the altitude list: from
+// 0-100 m up to 750-1000 m above sea level. With the heat in W and a temperature difference
+// in K it gives the air flow in m³/h.
+inline constexpr std::array<float, 5> kAltitudeFactors{3.1f, 3.2f, 3.3f, 3.4f, 3.5f};
+
+// An article of the catalogue: its code and its name in both languages.
+struct CatalogueItem {
+  const char *code;
+  Text name;
+};
+
+// One fan size: the band of air flow it serves, its fans for the two supply voltages and
+// the outlet grille with filter that goes with either.
+struct FanSize {
+  float min_air_flow;  // m³/h, excluded from the band
+  float max_air_flow;  // m³/h, included in the band; the larger rating of the fan
+  CatalogueItem fan_230v;
+  CatalogueItem fan_115v;
+  CatalogueItem grille;
+};
+
+// The four sizes, by ascending air flow.
+extern const std::array<FanSize, 4> kFanSizes;
+
+// Accessories that come with the fan when no heater is part of the solution.
+extern const CatalogueItem kFanThermostat;
+extern const CatalogueItem kFanHygrostat;
+
+// The size whose band holds `air_flow`, or nullptr when no size delivers it (above the
+// largest size, or no flow at all).
+const FanSize *FanSizeFor(float air_flow);
+
+// Heat, in W, that ventilation must carry out: the dissipation less what the walls give off
+// at the maximum inside temperature against the maximum ambient.
+float HeatToCarryOut(float PHG, float K, float S, float TEMAX, float TENMAX);
+
+// What the create operation works from: the window's heat to carry out, the main window's
+// temperatures, heater counter and language, and the two list choices (-1: none chosen).
+struct FanRequest {
+  float PCOM_VENT = 0;
+  float TEMAX = 0;
+  float TENMAX = 0;
+  int32_t heat = 0;
+  int altitude = -1;  // index into kAltitudeFactors
+  int voltage = -1;   // 0: 230 V; any other index, or none chosen: 115 V
+  int32_t t_lang = 0;
+};
+
+// The window's fields that one create writes; a field left empty keeps its value.
+struct FanFields {
+  std::optional<float> F;
+  std::optional<float> VFP;
+  std::optional<std::string> vent_name;
+  std::optional<std::string> vent_qnt;
+  std::optional<std::string> vent_name_2;
+  std::optional<std::string> vent_qnt_2;
+  std::optional<std::string> vent_code;
+  std::optional<std::string> vent_code_2;
+  std::optional<std::string> term_code;
+  std::optional<std::string> term_name;
+  std::optional<std::string> term_qnt;
+  std::optional<std::string> gigro_code;
+  std::optional<std::string> gigro_name;
+  std::optional<std::string> gigro_qnt;
+  std::optional<std::string> qnt_pv;
+};
+
+struct FanSpecification {
+  FanFields fields;
+  // New text of the list box, lines joined by CR LF; empty when the list keeps its text.
+  std::optional<std::string> list_text;
+  // Whether there is a result to export: false only when no altitude was chosen.
+  bool export_enabled = false;
+};
+
+// Picks the fan and grille for the required air flow and builds the list of the
+// specification, or the no-solution text when no size is large enough. Without an altitude
+// nothing is computed and the list asks for one.
+FanSpecification CreateFanSpecification(const FanRequest &request);
+
+}  // namespace climate

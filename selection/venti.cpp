@@ -1,5 +1,14 @@
 #include "selection/venti.h"
 
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "app/lang_vent.h"
+#include "balance/aervik.h"
+#include "balance/workflow.h"
+#include "selection/fan_selection.h"
+
 Tvent_form *vent_form = nullptr;
 
 using climate::Handler;
@@ -7,6 +16,18 @@ using climate::Handler;
 namespace {
 QString Q(const char *utf8) {
   return QString::fromUtf8(utf8);
+}
+
+// The fan with grille and filter in the window's picture list.
+constexpr int kFanPicture = 3;
+
+// Writes a field that the create operation wrote; a field it left alone keeps its value.
+void Apply(const std::optional<std::string> &value, QString &field) {
+  if (value) field = QString::fromStdString(*value);
+}
+
+void Apply(const std::optional<float> &value, float &field) {
+  if (value) field = *value;
 }
 }  // namespace
 
@@ -61,12 +82,78 @@ Tvent_form::Tvent_form(QWidget *parent)
   connect(Button2, &QPushButton::clicked, this, Handler([this] { Button2Click(); }));
 }
 
-void Tvent_form::FormActivate() {}
+void Tvent_form::FormActivate() {
+  // A reset of the main window may have hidden the picture; it is shown with every opening.
+  Image1->FillAndDraw(climate::ButtonFace(), *ImageList1, kFanPicture);
+  Image1->show();
 
-void Tvent_form::Point_seaChange() {}
+  PCOM_VENT = climate::HeatToCarryOut(Gaervik->PHG, Gaervik->K, Gaervik->S, Gaervik->TEMAX,
+                                      Gaervik->TENMAX);
 
-void Tvent_form::Volt_ventEndEdit() {}
+  // The window's captions are Russian whatever the language number.
+  for (const auto &entry : climate::vent_texts::kActivationTable) {
+    const QString text = Q(entry.ru);
+    const QString control = Q(entry.control);
+    if (control == QLatin1String("caption")) {
+      setWindowTitle(text);
+    } else if (auto *box = findChild<QComboBox *>(control)) {
+      box->setItemText(entry.item, text);
+    } else if (auto *group = findChild<QGroupBox *>(control)) {
+      group->setTitle(text);
+    } else if (auto *button = findChild<QPushButton *>(control)) {
+      button->setText(text);
+    } else if (auto *label = findChild<QLabel *>(control)) {
+      label->setText(text);
+    } else {
+      throw std::logic_error("No control for text: " + control.toStdString());
+    }
+  }
+}
 
-void Tvent_form::Button1Click() {}
+void Tvent_form::Point_seaChange() {
+  Volt_vent->setCurrentIndex(-1);
+  Memo1->clear();
+  Button2->setEnabled(false);
+}
 
-void Tvent_form::Button2Click() {}
+void Tvent_form::Volt_ventEndEdit() {
+  Button1->setEnabled(true);
+  Memo1->clear();
+  Button2->setEnabled(false);
+}
+
+void Tvent_form::Button1Click() {
+  climate::FanRequest request;
+  request.PCOM_VENT = PCOM_VENT;
+  request.TEMAX = Gaervik->TEMAX;
+  request.TENMAX = Gaervik->TENMAX;
+  request.heat = Gaervik->heat;
+  request.altitude = Point_sea->currentIndex();
+  request.voltage = Volt_vent->currentIndex();
+  request.t_lang = Gaervik->t_lang;
+  const climate::FanSpecification result = climate::CreateFanSpecification(request);
+
+  Button2->setEnabled(result.export_enabled);
+  const climate::FanFields &f = result.fields;
+  Apply(f.F, F);
+  Apply(f.VFP, VFP);
+  Apply(f.vent_name, vent_name);
+  Apply(f.vent_qnt, vent_qnt);
+  Apply(f.vent_name_2, vent_name_2);
+  Apply(f.vent_qnt_2, vent_qnt_2);
+  Apply(f.vent_code, vent_code);
+  Apply(f.vent_code_2, vent_code_2);
+  Apply(f.term_code, term_code);
+  Apply(f.term_name, term_name);
+  Apply(f.term_qnt, term_qnt);
+  Apply(f.gigro_code, gigro_code);
+  Apply(f.gigro_name, gigro_name);
+  Apply(f.gigro_qnt, gigro_qnt);
+  Apply(f.qnt_pv, qnt_pv);
+  if (result.list_text) Memo1->setText(QString::fromStdString(*result.list_text));
+}
+
+void Tvent_form::Button2Click() {
+  FanExported();
+  accept();
+}

@@ -1,1 +1,157 @@
+#include "selection/fan_selection.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "app/lang.h"
+
+namespace climate {
+namespace {
+
+float Above(float value) {
+  return std::nextafter(value, std::numeric_limits<float>::infinity());
+}
+
+FanRequest Request(int altitude, float pcom_vent, float temax, float tenmax, int voltage,
+                   int32_t heat = 0, int32_t t_lang = kRussian) {
+  FanRequest r;
+  r.PCOM_VENT = pcom_vent;
+  r.TEMAX = temax;
+  r.TENMAX = tenmax;
+  r.heat = heat;
+  r.altitude = altitude;
+  r.voltage = voltage;
+  r.t_lang = t_lang;
+  return r;
+}
+
+TEST(FanSelection, HeatToCarryOutIsEvaluatedInDouble) {
+  EXPECT_EQ(HeatToCarryOut(300, 5.5f, 1.0f, 30, 40), 245.0f);
+  // Evaluated in float, the wall term would round twice and give 342.919983.
+  EXPECT_EQ(HeatToCarryOut(500, 5.5f, 5.712f, 35, 40), 342.920013f);
+}
+
+// Which size each air flow gets, around the band limits.
+struct BandCase {
+  const char *what;  // name of the case
+  FanRequest request;
+  float VFP;
+  const char *fan;  // nullptr: no size delivers the flow
+  const char *grille;
+};
+
+void PrintTo(const BandCase &c, std::ostream *os) {
+  *os << c.what;
+}
+
+class FanBands : public testing::TestWithParam<BandCase> {};
+
+TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
+  const BandCase &c = GetParam();
+  const FanSpecification s = CreateFanSpecification(c.request);
+  EXPECT_EQ(s.fields.F, kAltitudeFactors[static_cast<std::size_t>(c.request.altitude)]) << c.what;
+  EXPECT_EQ(s.fields.VFP, c.VFP) << c.what;
+  EXPECT_TRUE(s.export_enabled) << c.what;
+  if (c.fan == nullptr) {
+    EXPECT_FALSE(s.fields.vent_code) << c.what;
+    EXPECT_FALSE(s.fields.vent_code_2) << c.what;
+  } else {
+    EXPECT_EQ(s.fields.vent_code, c.fan) << c.what;
+    EXPECT_EQ(s.fields.vent_code_2, c.grille) << c.what;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, FanBands,
+    testing::Values(
+        BandCase{"UpTo15", Request(4, 30, 30, 37, 0), 15, "FK-015-230", "GK-015"},
+        BandCase{"JustAbove15", Request(4, Above(30), 30, 37, 1), Above(15), "FK-050-115",
+                 "GK-050"},
+        BandCase{"At50", Request(4, 100, 30, 37, 0), 50, "FK-050-230", "GK-050"},
+        BandCase{"At270", Request(4, 540, 30, 37, 1), 270, "FK-270-115", "GK-270"},
+        BandCase{"At580NoVoltageChosen", Request(4, 1160, 30, 37, -1), 580, "FK-580-115", "GK-580"},
+        BandCase{"JustAbove580", Request(4, Above(1160), 30, 37, 0), Above(580), nullptr, nullptr},
+        // 3.1f · 935.483948 / 5 is 580.00003 in double and 580 once stored.
+        BandCase{"StoredValueDecides", Request(0, 935.483948f, 30, 35, 0), 580, "FK-580-230",
+                 "GK-580"}),
+    [](const testing::TestParamInfo<BandCase> &info) { return std::string(info.param.what); });
+
+TEST(FanSelection, WorkedExampleWithoutHeaterListsFourLines) {
+  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 0));
+  EXPECT_NEAR(*s.fields.VFP, 75.95, 1e-4);
+  EXPECT_EQ(s.list_text,
+            "FK-270-230 - Вентилятор c решёткой и фильтром, 230/270  м3/час, 230В x 1 шт.\r\n"
+            "GK-270 - Вентиляционная решётка с фильтром, 250 x 250 мм x 1 шт.\r\n"
+            "TK-NO - Термостат, диапазон -10 ~ +80 градусов С, контакт NO (нормально открытый) x "
+            "1 шт.\r\n"
+            "HG-CO - Гигростат, перекидной контакт x 1 шт.");
+  EXPECT_EQ(s.fields.term_name,
+            "Термостат, диапазон -10 ~ +80 градусов С, контакт NO (нормально открытый)");
+  EXPECT_EQ(s.fields.gigro_code, "HG-CO");
+  EXPECT_EQ(s.fields.gigro_qnt, "1");
+  EXPECT_EQ(s.fields.qnt_pv, "шт.");
+}
+
+TEST(FanSelection, EnglishWithoutHeaterNamesTheAccessoriesInEnglish) {
+  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 1, 0, kEnglish));
+  EXPECT_EQ(s.list_text,
+            "FK-270-115 - Fan filter, 230/270 m3/hour, 115Vac x 1 pcs.\r\n"
+            "GK-270 - Filter, 250 x 250 mm x 1 pcs.\r\n"
+            "TK-NO - Termostat, range -10 ~ +80\u0421, NO x 1 pcs.\r\n"
+            "HG-CO - Gigrostat, NO/NC x 1 pcs.");
+  EXPECT_EQ(s.fields.term_name, "Termostat, range -10 ~ +80\u0421, NO");
+  EXPECT_EQ(s.fields.gigro_name, "Gigrostat, NO/NC");
+}
+
+TEST(FanSelection, WithHeaterListsFanAndGrilleOnlyAndLeavesAccessories) {
+  const FanSpecification ru = CreateFanSpecification(Request(4, 100, 30, 37, 1, 1));
+  // The one 115 V name with a Cyrillic "с" and the double space after it.
+  EXPECT_EQ(ru.list_text,
+            "FK-050-115 - Вентилятор с  решёткой и фильтром, 45/50 м3/час, 115В x 1 шт.\r\n"
+            "GK-050 - Вентиляционная решётка с фильтром, 150 x 150 мм x 1 шт.");
+  EXPECT_FALSE(ru.fields.term_code || ru.fields.term_name || ru.fields.term_qnt ||
+               ru.fields.gigro_code || ru.fields.gigro_name || ru.fields.gigro_qnt);
+}
+
+TEST(FanSelection, NoSolutionRoundsHalfToEvenAndKeepsTheItems) {
+  struct Case {
+    float pcom_vent;
+    int32_t t_lang;
+    const char *text;
+  };
+  for (const Case &c : {Case{1225, kRussian, "Для воздушного потока в 612 решение отсутствует!"},
+                        Case{1227, kRussian, "Для воздушного потока в 614 решение отсутствует!"},
+                        Case{1225, kEnglish, "For air flow 612 m3/hour is not solution!"}}) {
+    const FanSpecification s =
+        CreateFanSpecification(Request(4, c.pcom_vent, 30, 37, 0, 0, c.t_lang));
+    EXPECT_EQ(s.list_text, c.text);
+    EXPECT_TRUE(s.export_enabled);
+    EXPECT_TRUE(s.fields.qnt_pv);
+    EXPECT_FALSE(s.fields.vent_code || s.fields.vent_name || s.fields.vent_code_2 ||
+                 s.fields.term_code || s.fields.term_name || s.fields.gigro_code);
+  }
+}
+
+TEST(FanSelection, WithoutAltitudeNothingIsComputed) {
+  struct Case {
+    int32_t t_lang;
+    std::optional<std::string> text;
+  };
+  for (const Case &c :
+       {Case{kRussian, "Выберите высоту над уровнем моря!"},
+        Case{kEnglish, "Please, choose the altitude above sea level!"}, Case{0, std::nullopt}}) {
+    const FanSpecification s = CreateFanSpecification(Request(-1, 245, 30, 40, 0, 0, c.t_lang));
+    EXPECT_EQ(s.list_text, c.text);
+    EXPECT_FALSE(s.export_enabled);
+    EXPECT_FALSE(s.fields.F || s.fields.VFP || s.fields.vent_code || s.fields.term_code ||
+                 s.fields.qnt_pv);
+  }
+}
+
+}  // namespace
+}  // namespace climate
