@@ -1,13 +1,33 @@
 #include "selection/cool.h"
 
+#include <stdexcept>
+#include <string>
+
+#include "app/lang.h"
+#include "app/lang_cool.h"
+#include "balance/aervik.h"
+#include "balance/workflow.h"
+#include "selection/cooler_selection.h"
+
 Tcool_form *cool_form = nullptr;
 
 using climate::Handler;
+namespace T = climate::cool_texts;
 
 namespace {
+
+// Pictures of the window's own list shown for the mounting.
+constexpr int kWallUnitPicture = 1;
+constexpr int kRoofUnitPicture = 2;
+
 QString Q(const char *utf8) {
   return QString::fromUtf8(utf8);
 }
+
+QString Q(const std::string &utf8) {
+  return QString::fromStdString(utf8);
+}
+
 }  // namespace
 
 Tcool_form::Tcool_form(QWidget *parent)
@@ -39,7 +59,7 @@ Tcool_form::Tcool_form(QWidget *parent)
   Volt_cool = new QComboBox(GroupBox6);
   Volt_cool->setObjectName(QStringLiteral("Volt_cool"));
   Volt_cool->setGeometry(142, 60, 143, 21);
-  Volt_cool->addItems({Q("~ 230 В"), Q("~ 400 В, 2 фазы"), Q("~ 400/440 В, 3 фазы")});
+  for (const char *item : T::kDesignVoltage) Volt_cool->addItem(Q(item));
   Volt_cool->setCurrentIndex(-1);
   Label1->setBuddy(Volt_cool);
 
@@ -60,12 +80,67 @@ Tcool_form::Tcool_form(QWidget *parent)
   connect(Button2, &QPushButton::clicked, this, Handler([this] { Button2Click(); }));
 }
 
-void Tcool_form::FormActivate() {}
+void Tcool_form::FormActivate() {
+  const climate::CoolerActivation activation = climate::ActivateCooler(
+      {Gaervik->PHG, Gaervik->K, Gaervik->S, Gaervik->TEMAX, Gaervik->TENMAX, Gaervik->t_lang});
+  PCOM_COOL = activation.PCOM_COOL;
 
-void Tcool_form::Type_coolChange() {}
+  for (const T::Entry &entry : T::kActivationTable) {
+    climate::SetText(Gaervik->t_lang, entry.text, [&](const char *text) {
+      const QString control = Q(entry.control);
+      if (control == QLatin1String("caption")) {
+        setWindowTitle(Q(text));
+      } else if (auto *box = findChild<QComboBox *>(control)) {
+        box->setItemText(entry.item, Q(text));
+      } else if (auto *group = findChild<QGroupBox *>(control)) {
+        group->setTitle(Q(text));
+      } else if (auto *button = findChild<QPushButton *>(control)) {
+        button->setText(Q(text));
+      } else if (auto *label = findChild<QLabel *>(control)) {
+        label->setText(Q(text));
+      } else {
+        throw std::logic_error("No control for text: " + control.toStdString());
+      }
+    });
+  }
 
-void Tcool_form::Volt_coolEndEdit() {}
+  // A power outside the bands leaves the list as it is.
+  if (activation.voltage_items) {
+    Volt_cool->clear();
+    for (const std::string &item : *activation.voltage_items) Volt_cool->addItem(Q(item));
+    // The first item added becomes the current one; the rebuilt list starts with no choice.
+    Volt_cool->setCurrentIndex(-1);
+  }
+}
 
-void Tcool_form::Button1Click() {}
+void Tcool_form::Type_coolChange() {
+  Image1->show();
+  const bool wall = climate::MountingOf(Type_cool->currentIndex()) == climate::Mounting::Wall;
+  Image1->FillAndDraw(climate::ButtonFace(), *ImageList1,
+                      wall ? kWallUnitPicture : kRoofUnitPicture);
+  Volt_cool->setCurrentIndex(-1);
+  Memo1->clear();
+  Button1->setEnabled(false);
+  Button2->setEnabled(false);
+}
 
-void Tcool_form::Button2Click() {}
+void Tcool_form::Volt_coolEndEdit() {
+  Button1->setEnabled(true);
+  Memo1->clear();
+  Button2->setEnabled(false);
+}
+
+void Tcool_form::Button1Click() {
+  Button2->setEnabled(true);
+  const climate::CoolerSpecification created = climate::CreateCoolerSpecification(
+      {PCOM_COOL, Type_cool->currentIndex(), Volt_cool->currentIndex(), Gaervik->t_lang});
+  if (created.cool_code) cool_code = Q(*created.cool_code);
+  if (created.cool_name) cool_name = Q(*created.cool_name);
+  if (created.cool_qnt) cool_qnt = Q(*created.cool_qnt);
+  if (created.list_text) Memo1->setText(Q(*created.list_text));
+}
+
+void Tcool_form::Button2Click() {
+  CoolerExported();
+  accept();
+}

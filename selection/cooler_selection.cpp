@@ -1,1 +1,170 @@
 #include "selection/cooler_selection.h"
+
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "app/lang_cool.h"
+#include "balance/numbers.h"
+
+namespace climate {
+namespace {
+
+// Joins the parts of a text by appending them one after the other.
+std::string Join(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts) text.append(part);
+  return text;
+}
+
+}  // namespace
+
+// clang-format off
+const std::array<CoolingUnit, 26> kCoolingUnits{{
+    {"CK-W0300-1", Mounting::Wall,  300, 1, {"Навесной кондиционер 300 Вт, 230В (1 фаза)",
+                                             "Wall mount cooler 300 W, 230Vac (1 ph)"}},
+    {"CK-W0300-2", Mounting::Wall,  300, 2, {"Навесной кондиционер 300 Вт, 400В (2 фазы)",
+                                             "Wall mount cooler 300 W, 400Vac (2 ph)"}},
+    {"CK-W0500-1", Mounting::Wall,  500, 1, {"Навесной кондиционер 500 Вт, 230В (1 фаза)",
+                                             "Wall mount cooler 500 W, 230Vac (1 ph)"}},
+    {"CK-W0500-2", Mounting::Wall,  500, 2, {"Навесной кондиционер 500 Вт, 400В (2 фазы)",
+                                             "Wall mount cooler 500 W, 400Vac (2 ph)"}},
+    {"CK-W0800-1", Mounting::Wall,  800, 1, {"Навесной кондиционер 800 Вт, 230В (1 фаза)",
+                                             "Wall mount cooler 800 W, 230Vac (1 ph)"}},
+    {"CK-W0800-2", Mounting::Wall,  800, 2, {"Навесной кондиционер 800 Вт, 400В (2 фазы)",
+                                             "Wall mount cooler 800 W, 400Vac (2 ph)"}},
+    {"CK-W1000-1", Mounting::Wall, 1000, 1, {"Навесной кондиционер 1000 Вт, 230В (1 фаза)",
+                                             "Wall mount cooler 1000 W, 230Vac (1 ph)"}},
+    {"CK-W1000-2", Mounting::Wall, 1000, 2, {"Навесной кондиционер 1000 Вт, 400В (2 фазы)",
+                                             "Wall mount cooler 1000 W, 400Vac (2 ph)"}},
+    {"CK-W1500-1", Mounting::Wall, 1500, 1, {"Навесной кондиционер 1500 Вт, 230В (1 фаза)",
+                                             "Wall mount cooler 1500 W, 230Vac (1 ph)"}},
+    {"CK-W1500-2", Mounting::Wall, 1500, 2, {"Навесной кондиционер 1500 Вт, 400В (2 фазы)",
+                                             "Wall mount cooler 1500 W, 400Vac (2 ph)"}},
+    {"CK-W1500-3", Mounting::Wall, 1500, 3, {"Навесной кондиционер 1500 Вт, 400/440В (3 фазы)",
+                                             "Wall mount cooler 1500 W, 400/440Vac (3 ph)"}},
+    {"CK-W2000-1", Mounting::Wall, 2000, 1, {"Навесной кондиционер 2000 Вт, 230В (1 фаза)",
+                                             "Wall mount cooler 2000 W, 230Vac (1 ph)"}},
+    {"CK-W2000-2", Mounting::Wall, 2000, 2, {"Навесной кондиционер 2000 Вт, 400В (2 фазы)",
+                                             "Wall mount cooler 2000 W, 400Vac (2 ph)"}},
+    {"CK-W2000-3", Mounting::Wall, 2000, 3, {"Навесной кондиционер 2000 Вт, 400/440В (3 фазы)",
+                                             "Wall mount cooler 2000 W, 400/440Vac (3 ph)"}},
+    {"CK-W3000-3", Mounting::Wall, 3000, 3, {"Навесной кондиционер 3000 Вт, 400/440В (3 фазы)",
+                                             "Wall mount cooler 3000 W, 400/440Vac (3 ph)"}},
+    {"CK-W4000-3", Mounting::Wall, 4000, 3, {"Навесной кондиционер 4000 Вт, 400/440В (3 фазы)",
+                                             "Wall mount cooler 4000 W, 400/440Vac (3 ph)"}},
+    {"CK-R1000-1", Mounting::Roof, 1000, 1, {"Потолочный кондиционер 1000 Вт, 230В (1 фаза)",
+                                             "Roof mount cooler 1000 W, 230Vac (1 ph)"}},
+    {"CK-R1000-2", Mounting::Roof, 1000, 2, {"Потолочный кондиционер 1000 Вт, 400В (2 фазы)",
+                                             "Roof mount cooler 1000 W, 400Vac (2 ph)"}},
+    {"CK-R1500-1", Mounting::Roof, 1500, 1, {"Потолочный кондиционер 1500 Вт, 230В (1 фаза)",
+                                             "Roof mount cooler 1500 W, 230Vac (1 ph)"}},
+    {"CK-R1500-2", Mounting::Roof, 1500, 2, {"Потолочный кондиционер 1500 Вт, 400В (2 фазы)",
+                                             "Roof mount cooler 1500 W, 400Vac (2 ph)"}},
+    {"CK-R1500-3", Mounting::Roof, 1500, 3, {"Потолочный кондиционер 1500 Вт, 400/440В (3 фазы)",
+                                             "Roof mount cooler 1500 W, 400/440Vac (3 ph)"}},
+    {"CK-R2000-1", Mounting::Roof, 2000, 1, {"Потолочный кондиционер 2000 Вт, 230В (1 фаза)",
+                                             "Roof mount cooler 2000 W, 230Vac (1 ph)"}},
+    {"CK-R2000-2", Mounting::Roof, 2000, 2, {"Потолочный кондиционер 2000 Вт, 400В (2 фазы)",
+                                             "Roof mount cooler 2000 W, 400Vac (2 ph)"}},
+    {"CK-R2000-3", Mounting::Roof, 2000, 3, {"Потолочный кондиционер 2000 Вт, 400/440В (3 фазы)",
+                                             "Roof mount cooler 2000 W, 400/440Vac (3 ph)"}},
+    {"CK-R3000-3", Mounting::Roof, 3000, 3, {"Потолочный кондиционер 3000 Вт, 400/440В (3 фазы)",
+                                             "Roof mount cooler 3000 W, 400/440Vac (3 ph)"}},
+    {"CK-R4000-3", Mounting::Roof, 4000, 3, {"Потолочный кондиционер 4000 Вт, 400/440В (3 фазы)",
+                                             "Roof mount cooler 4000 W, 400/440Vac (3 ph)"}},
+}};
+// clang-format on
+
+const std::array<CoolingBand, 8> kCoolingBands{{
+    {0, 300, 300, 1000, kSupply230, kSupply400x2},
+    {300, 500, 500, 1000, kSupply230, kSupply400x2},
+    {500, 800, 800, 1000, kSupply230, kSupply400x2},
+    {800, 1000, 1000, 1000, kSupply230, kSupply400x2},
+    {1000, 1500, 1500, 1500, kSupply230, kSupply400x3},
+    {1500, 2000, 2000, 2000, kSupply230, kSupply400x3},
+    {2000, 3000, 3000, 3000, kSupply400x3, kSupply400x3},
+    {3000, 4000, 4000, 4000, kSupply400x3, kSupply400x3},
+}};
+
+const CoolingBand *FindCoolingBand(float power_w) {
+  const double p = power_w;
+  for (const CoolingBand &band : kCoolingBands) {
+    if (p > band.lower_w && p <= band.upper_w) return &band;
+  }
+  return nullptr;
+}
+
+const CoolingUnit *FindCoolingUnit(Mounting mounting, int power_w, int supply) {
+  for (const CoolingUnit &unit : kCoolingUnits) {
+    if (unit.mounting == mounting && unit.power_w == power_w && unit.supply == supply) {
+      return &unit;
+    }
+  }
+  return nullptr;
+}
+
+Mounting MountingOf(int mounting_index) {
+  return mounting_index == 0 ? Mounting::Wall : Mounting::Roof;
+}
+
+int SupplyOf(const CoolingBand &band, int voltage_index) {
+  const int offered = band.last_supply - band.first_supply + 1;
+  if (voltage_index >= 0 && voltage_index < offered) return band.first_supply + voltage_index;
+  return band.last_supply;
+}
+
+float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX) {
+  const double power = static_cast<double>(PHG) - static_cast<double>(K) * static_cast<double>(S) *
+                                                      (static_cast<double>(TENMAX) - TEMAX);
+  return static_cast<float>(power);
+}
+
+CoolerActivation ActivateCooler(const CoolerInputs &in) {
+  CoolerActivation out;
+  out.PCOM_COOL = CoolingPower(in.PHG, in.K, in.S, in.TEMAX, in.TENMAX);
+  const CoolingBand *band = FindCoolingBand(out.PCOM_COOL);
+  if (band == nullptr) return out;
+
+  std::vector<std::string> items;
+  for (int supply = band->first_supply; supply <= band->last_supply; ++supply) {
+    std::string text;
+    SetText(in.t_lang, cool_texts::kVoltage[supply - 1], text);
+    items.push_back(std::move(text));
+  }
+  out.voltage_items = std::move(items);
+  return out;
+}
+
+CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in) {
+  CoolerSpecification out;
+  const CoolingBand *band = FindCoolingBand(in.PCOM_COOL);
+  if (band != nullptr) {
+    const Mounting mounting = MountingOf(in.mounting_index);
+    const int power = mounting == Mounting::Wall ? band->wall_w : band->roof_w;
+    out.unit = FindCoolingUnit(mounting, power, SupplyOf(*band, in.voltage_index));
+  }
+
+  if (out.unit == nullptr) {
+    // No unit of the range: the item fields keep the unit of an earlier create, which is
+    // not listed, and the list says that nothing fits the power.
+    std::string before;
+    std::string after;
+    SetText(in.t_lang, cool_texts::kNoSolutionBefore, before);
+    SetText(in.t_lang, cool_texts::kNoSolutionAfter, after);
+    if (!before.empty()) out.list_text = Join({before, RoundHalfEven(in.PCOM_COOL), after});
+    return out;
+  }
+
+  out.cool_code.emplace(out.unit->code);
+  SetText(in.t_lang, out.unit->name, [&out](const char *name) { out.cool_name.emplace(name); });
+  out.cool_qnt.emplace("1");
+  if (out.cool_name) {
+    std::string unit_word;
+    SetText(in.t_lang, cool_texts::kUnitWord, unit_word);
+    out.list_text = Join({*out.cool_code, " - ", *out.cool_name, " x ", *out.cool_qnt, unit_word});
+  }
+  return out;
+}
+
+}  // namespace climate

@@ -1,1 +1,111 @@
-// placeholder
+// Cooling-unit selection: the catalogue of cooling units, the power bands that sort the
+// required cooling power, and the create operation of the cooling window.
+//
+// Powers are 32-bit floats: the cooling power is evaluated in double precision from the
+// stored floats and rounded to float when it is stored; the bands compare stored values.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/lang.h"
+
+namespace climate {
+
+enum class Mounting { Wall, Roof };
+
+// Supply variants of the cooling units.
+inline constexpr int kSupply230 = 1;    // 230 V, 1 phase
+inline constexpr int kSupply400x2 = 2;  // 400 V, 2 phases
+inline constexpr int kSupply400x3 = 3;  // 400/440 V, 3 phases
+
+struct CoolingUnit {
+  const char *code;
+  Mounting mounting;
+  int power_w;
+  int supply;  // supply variant, 1 to 3
+  Text name;
+};
+
+extern const std::array<CoolingUnit, 26> kCoolingUnits;
+
+// A power band (lower_w, upper_w]: the unit power for each mounting and the supply variants
+// on offer, first_supply to last_supply in this order.
+struct CoolingBand {
+  int lower_w;
+  int upper_w;
+  int wall_w;
+  int roof_w;
+  int first_supply;
+  int last_supply;
+};
+
+// The bands in ascending order; they cover 0 < P ≤ 4000 W without gaps.
+extern const std::array<CoolingBand, 8> kCoolingBands;
+
+// The band holding `power_w`, or nullptr when there is none (no positive power, above
+// 4000 W, or not a number).
+const CoolingBand *FindCoolingBand(float power_w);
+
+// The unit of the catalogue with this mounting, power and supply variant, or nullptr.
+const CoolingUnit *FindCoolingUnit(Mounting mounting, int power_w, int supply);
+
+// The mounting chosen by the index of the mounting list: 0 is wall, anything else,
+// including no choice (-1), is roof.
+Mounting MountingOf(int mounting_index);
+
+// The supply variant chosen by the index of the voltage list of `band`: the variant of that
+// item, or the band's last variant when no item of the band is chosen.
+int SupplyOf(const CoolingBand &band, int voltage_index);
+
+// Cooling power the unit must deliver: the dissipation plus the heat flowing in through
+// the walls, PHG − K · S · (TENMAX − TEMAX).
+float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX);
+
+// What the window reads when it is activated.
+struct CoolerInputs {
+  float PHG = 0;
+  float K = 0;
+  float S = 0;
+  float TEMAX = 0;
+  float TENMAX = 0;
+  int32_t t_lang = 0;
+};
+
+struct CoolerActivation {
+  float PCOM_COOL = 0;
+  // The voltage items of the band in the language of `t_lang` (empty texts for any other
+  // number); an empty optional when the power lies in no band and the list stays as it is.
+  std::optional<std::vector<std::string>> voltage_items;
+};
+
+CoolerActivation ActivateCooler(const CoolerInputs &in);
+
+// What the create operation reads: the power of the last activation, the indexes of the
+// mounting and voltage lists (-1 for no choice) and the language number.
+struct CoolerChoice {
+  float PCOM_COOL = 0;
+  int mounting_index = -1;
+  int voltage_index = -1;
+  int32_t t_lang = 0;
+};
+
+// What the create operation writes. An empty optional is a field or text it does not
+// write, which keeps its value.
+struct CoolerSpecification {
+  const CoolingUnit *unit = nullptr;  // the chosen unit, nullptr when none
+  std::optional<std::string> cool_code;
+  std::optional<std::string> cool_name;
+  std::optional<std::string> cool_qnt;
+  std::optional<std::string> list_text;
+};
+
+// Picks the unit for the band of the power, the mounting and the supply variant and makes
+// its specification line. A power in no band leaves the item fields alone and gives the
+// no-solution text, so a unit of an earlier create is never listed for it.
+CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in);
+
+}  // namespace climate
