@@ -7,7 +7,11 @@ namespace climate {
 
 std::vector<SheetRow> SheetRows(const SheetInput &in) {
   std::vector<SheetRow> rows{{"Код", "Наименование", "Количество"}};
-  auto add = [&rows](const SheetItem &item) { rows.push_back({item.code, item.name, item.qnt}); };
+  // A selection without a solution leaves its item empty: such an item gets no row.
+  auto add = [&rows](const SheetItem &item) {
+    if (item.code.empty() && item.name.empty() && item.qnt.empty()) return;
+    rows.push_back({item.code, item.name, item.qnt});
+  };
   if (in.heat > 0) add(in.heater);
   if (in.heat > 0 && in.q_mem > 1) add(in.heater_2);
   if (in.cooler > 0) add(in.cooler_unit);

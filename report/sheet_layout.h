@@ -38,7 +38,8 @@ using SheetRow = std::array<std::string, 3>;
 
 // The rows from the first down, the header "Код", "Наименование", "Количество" first.
 // The thermostat and hygrostat come from the heater window when a heater is part of the
-// solution, otherwise from the fan window when a fan is.
+// solution, otherwise from the fan window when a fan is. An item whose code, name and
+// quantity are all empty (a selection without a solution) gets no row.
 std::vector<SheetRow> SheetRows(const SheetInput &in);
 
 // Writes the rows into a new workbook of the spreadsheet application and saves it under

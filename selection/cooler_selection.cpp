@@ -146,8 +146,11 @@ CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in) {
   }
 
   if (out.unit == nullptr) {
-    // No unit of the range: the item fields keep the unit of an earlier create, which is
-    // not listed, and the list says that nothing fits the power.
+    // No unit of the range: the item fields are emptied, so that no report can list the
+    // unit of an earlier create, and the list says that nothing fits the power.
+    out.cool_code.emplace();
+    out.cool_name.emplace();
+    out.cool_qnt.emplace();
     std::string before;
     std::string after;
     SetText(in.t_lang, cool_texts::kNoSolutionBefore, before);

@@ -104,7 +104,7 @@ struct CoolerSpecification {
 };
 
 // Picks the unit for the band of the power, the mounting and the supply variant and makes
-// its specification line. A power in no band leaves the item fields alone and gives the
+// its specification line. A power in no band empties the item fields and gives the
 // no-solution text, so a unit of an earlier create is never listed for it.
 CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in);
 

@@ -117,7 +117,18 @@ FanSpecification CreateFanSpecification(const FanRequest &request) {
 
   const FanSize *size = FanSizeFor(VFP);
   if (size == nullptr) {
-    // No size delivers this flow; the item fields keep the earlier selection.
+    // No size delivers this flow. The fan, the grille and, without a heater, the accessories
+    // are emptied, so that no report can list the items of an earlier create.
+    for (auto *field :
+         {&f.vent_code, &f.vent_name, &f.vent_qnt, &f.vent_code_2, &f.vent_name_2, &f.vent_qnt_2}) {
+      field->emplace();
+    }
+    if (request.heat <= 0) {
+      for (auto *field :
+           {&f.term_code, &f.term_name, &f.term_qnt, &f.gigro_code, &f.gigro_name, &f.gigro_qnt}) {
+        field->emplace();
+      }
+    }
     SetText(t_lang, vent_texts::kNoSolutionPrefix, [&](const char *prefix) {
       std::string text = prefix;
       text += RoundHalfEven(VFP);

@@ -58,8 +58,8 @@ TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
   EXPECT_EQ(s.fields.VFP, c.VFP) << c.what;
   EXPECT_TRUE(s.export_enabled) << c.what;
   if (c.fan == nullptr) {
-    EXPECT_FALSE(s.fields.vent_code) << c.what;
-    EXPECT_FALSE(s.fields.vent_code_2) << c.what;
+    EXPECT_EQ(s.fields.vent_code, "") << c.what;
+    EXPECT_EQ(s.fields.vent_code_2, "") << c.what;
   } else {
     EXPECT_EQ(s.fields.vent_code, c.fan) << c.what;
     EXPECT_EQ(s.fields.vent_code_2, c.grille) << c.what;
@@ -118,22 +118,34 @@ TEST(FanSelection, WithHeaterListsFanAndGrilleOnlyAndLeavesAccessories) {
                ru.fields.gigro_code || ru.fields.gigro_name || ru.fields.gigro_qnt);
 }
 
-TEST(FanSelection, NoSolutionRoundsHalfToEvenAndKeepsTheItems) {
+TEST(FanSelection, NoSolutionRoundsHalfToEvenAndEmptiesTheItems) {
   struct Case {
     float pcom_vent;
+    int32_t heat;
     int32_t t_lang;
     const char *text;
   };
-  for (const Case &c : {Case{1225, kRussian, "Для воздушного потока в 612 решение отсутствует!"},
-                        Case{1227, kRussian, "Для воздушного потока в 614 решение отсутствует!"},
-                        Case{1225, kEnglish, "For air flow 612 m3/hour is not solution!"}}) {
+  for (const Case &c : {Case{1225, 0, kRussian, "Для воздушного потока в 612 решение отсутствует!"},
+                        Case{1227, 0, kRussian, "Для воздушного потока в 614 решение отсутствует!"},
+                        Case{1225, 1, kEnglish, "For air flow 612 m3/hour is not solution!"}}) {
     const FanSpecification s =
-        CreateFanSpecification(Request(4, c.pcom_vent, 30, 37, 0, 0, c.t_lang));
+        CreateFanSpecification(Request(4, c.pcom_vent, 30, 37, 0, c.heat, c.t_lang));
     EXPECT_EQ(s.list_text, c.text);
     EXPECT_TRUE(s.export_enabled);
     EXPECT_TRUE(s.fields.qnt_pv);
-    EXPECT_FALSE(s.fields.vent_code || s.fields.vent_name || s.fields.vent_code_2 ||
-                 s.fields.term_code || s.fields.term_name || s.fields.gigro_code);
+    // No fan of an earlier create may reach a report.
+    for (const auto *field : {&s.fields.vent_code, &s.fields.vent_name, &s.fields.vent_qnt,
+                              &s.fields.vent_code_2, &s.fields.vent_name_2, &s.fields.vent_qnt_2}) {
+      EXPECT_EQ(*field, "");
+    }
+    // The accessories belong to the fan only without a heater; with one, the heater
+    // window's accessories are listed and these fields stay as they are.
+    if (c.heat <= 0) {
+      EXPECT_EQ(s.fields.term_code, "");
+      EXPECT_EQ(s.fields.gigro_name, "");
+    } else {
+      EXPECT_FALSE(s.fields.term_code || s.fields.gigro_name);
+    }
   }
 }
 

@@ -132,15 +132,18 @@ INSTANTIATE_TEST_SUITE_P(
                                "HG-CO fan hygrostat"}},
                     SheetCase{"nothing needed: header only", 0, 0, 0, 2, {}}));
 
-TEST(SheetLayout, FieldsAreWrittenAsTheyAre) {
+TEST(SheetLayout, EmptyItemsGetNoRowOthersAreWrittenAsTheyAre) {
   SheetInput in = Fields();
   in.heat = 1;
+  in.vent = 1;
   in.q_mem = 1;
-  in.heater = {"", "", ""};  // a heater selection without a solution
-  const std::vector<SheetRow> rows = SheetRows(in);
-  ASSERT_EQ(rows.size(), 4u);
-  EXPECT_EQ(rows[1], (SheetRow{"", "", ""}));
-  EXPECT_EQ(rows[2], (SheetRow{"TK-NC", "heater thermostat", "1"}));
+  in.heater = {"", "", ""};    // a heater selection without a solution
+  in.fan = {"FK-X", "", "1"};  // partly filled: written as it is
+  in.grille = {"", "", ""};
+  EXPECT_EQ(SheetRows(in), (std::vector<SheetRow>{{"Код", "Наименование", "Количество"},
+                                                  {"FK-X", "", "1"},
+                                                  {"TK-NC", "heater thermostat", "1"},
+                                                  {"HG-CO", "heater hygrostat", "1"}}));
 }
 
 }  // namespace
