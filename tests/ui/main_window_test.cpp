@@ -18,31 +18,8 @@ using namespace testing_ui;
 
 namespace {
 
-struct Enclosure {
-  QString h, w, d;
-  int material, installation;
-  QString phg;
-  int temax, temin, humidity, tenmax, tenmin;  // list values, not indexes
-};
-
-int IndexOfValue(QComboBox *box, int value) {
-  const int i = box->findText(QString::number(value));
-  if (i < 0) qFatal("no list item %d in %s", value, qPrintable(box->objectName()));
-  return i;
-}
-
 void Fill(const Enclosure &e) {
-  Type(Gaervik->Edit1, e.h);
-  Type(Gaervik->Edit2, e.w);
-  Type(Gaervik->Edit3, e.d);
-  Choose(Gaervik->box1, e.material);
-  Choose(Gaervik->box2, e.installation);
-  Type(Gaervik->Edit4, e.phg);
-  Choose(Gaervik->box3, IndexOfValue(Gaervik->box3, e.temax));
-  Choose(Gaervik->box4, IndexOfValue(Gaervik->box4, e.temin));
-  Choose(Gaervik->box5, IndexOfValue(Gaervik->box5, e.humidity));
-  Choose(Gaervik->box6, IndexOfValue(Gaervik->box6, e.tenmax));
-  Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, e.tenmin));
+  FillEnclosure(e);
 }
 
 const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/app.h"
+#include "balance/aervik.h"
 
 namespace testing_ui {
 
@@ -36,6 +37,26 @@ void Choose(QComboBox *box, int index) {
            qPrintable(box->objectName()), rect.x(), rect.y(), rect.width(), rect.height(),
            view->viewport()->width(), view->viewport()->height());
   }
+}
+
+int IndexOfValue(QComboBox *box, int value) {
+  const int i = box->findText(QString::number(value));
+  if (i < 0) qFatal("no list item %d in %s", value, qPrintable(box->objectName()));
+  return i;
+}
+
+void FillEnclosure(const Enclosure &e) {
+  Type(Gaervik->Edit1, e.h);
+  Type(Gaervik->Edit2, e.w);
+  Type(Gaervik->Edit3, e.d);
+  Choose(Gaervik->box1, e.material);
+  Choose(Gaervik->box2, e.installation);
+  Type(Gaervik->Edit4, e.phg);
+  Choose(Gaervik->box3, IndexOfValue(Gaervik->box3, e.temax));
+  Choose(Gaervik->box4, IndexOfValue(Gaervik->box4, e.temin));
+  Choose(Gaervik->box5, IndexOfValue(Gaervik->box5, e.humidity));
+  Choose(Gaervik->box6, IndexOfValue(Gaervik->box6, e.tenmax));
+  Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, e.tenmin));
 }
 
 void Click(QWidget *widget) {

@@ -49,6 +49,20 @@ void Choose(QComboBox *box, int index);
 // Clicks a widget with the left mouse button.
 void Click(QWidget *widget);
 
+// An enclosure as the user enters it: list values, not indexes.
+struct Enclosure {
+  QString h, w, d;
+  int material, installation;  // list indexes
+  QString phg;
+  int temax, temin, humidity, tenmax, tenmin;
+};
+
+// Types and chooses every input of the main window, as a user would.
+void FillEnclosure(const Enclosure &e);
+
+// Index of the item whose text is `value`.
+int IndexOfValue(QComboBox *box, int value);
+
 // Runs `action` as soon as `window` is shown (modally), then returns. The action usually
 // ends the modal run by pressing a button of the window or closing it.
 void WhenShown(QWidget *window, std::function<void()> action);

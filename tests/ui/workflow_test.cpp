@@ -1,10 +1,296 @@
+// Whole user journeys through the main window and the selection windows: which window a
+// suggestion opens, how exports combine on the main window, and what resets them.
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
+#include "app/app.h"
+#include "balance/aervik.h"
+#include "report/save.h"
+#include "selection/cool.h"
+#include "selection/heat.h"
+#include "selection/venti.h"
 #include "tests/ui/ui_harness.h"
 
-class Placeholder : public QObject {
+using namespace testing_ui;
+
+namespace {
+
+const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};
+const Enclosure kHeaterAlone{"2000", "800", "600", 0, 0, "100", 20, -20, 10, 40, 10};
+const Enclosure kHeaterAndCooler{"2000", "800", "600", 0, 0, "100", 45, -30, 10, 35, 10};
+const Enclosure kFanAlone{"2000", "800", "600", 0, 0, "800", 30, 10, 10, 40, 5};
+const Enclosure kCoolerAlone{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
+
+void Select(const Enclosure &e) {
+  FillEnclosure(e);
+  Click(Gaervik->Button1);
+}
+
+// Clicks a suggestion text and, in whichever selection window opens, runs `work`. Returns
+// the window that opened, or nullptr when the click opened none.
+QWidget *ClickSuggestion(climate::TLinkLabel *label, std::function<void(QWidget *)> work) {
+  QWidget *opened = nullptr;
+  QTimer watch;
+  watch.setInterval(1);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (QWidget *w : std::initializer_list<QWidget *>{heat_form, vent_form, cool_form}) {
+      if (w->isVisible() && !opened) {
+        opened = w;
+        watch.stop();
+        work(w);
+      }
+    }
+  });
+  watch.start();
+  Click(label);
+  return opened;
+}
+
+// Makes a selection in the open window and presses its create button.
+void Create(QWidget *w) {
+  if (w == heat_form) {
+    Choose(heat_form->box1, 0);
+    Click(heat_form->Button1);
+  } else if (w == vent_form) {
+    Choose(vent_form->Point_sea, 0);
+    Choose(vent_form->Volt_vent, 0);
+    Click(vent_form->Button1);
+  } else if (w == cool_form) {
+    Choose(cool_form->Type_cool, 0);
+    Choose(cool_form->Volt_cool, 0);
+    Click(cool_form->Button1);
+  }
+}
+
+void Export(QWidget *w) {
+  Create(w);
+  QPushButton *button = w == heat_form   ? heat_form->Button2
+                        : w == vent_form ? vent_form->Button2
+                                         : cool_form->Button2;
+  Click(button);
+}
+
+void CloseBox(QWidget *w) {
+  w->close();
+}
+
+}  // namespace
+
+class WorkflowTest : public QObject {
   Q_OBJECT
+
+ private slots:
+  void init() {
+    climate::CreateWindows();
+    Gaervik->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
+    Messages().Clear();
+  }
+  void cleanup() { climate::DestroyWindows(); }
+
+  void heaterAndFanWithTheFanExportedFirst() {
+    Select(kHeaterAndFan);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), vent_form);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->Image3->pictureIndex(), 7);
+    QCOMPARE(Gaervik->sw_vent, 0);  // the second suggestion records nothing
+
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(Gaervik->sw_heat, 1);
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 5);
+    QCOMPARE(Gaervik->Image2->brushColour(), climate::ButtonFace());
+  }
+
+  void heaterAndFanWithTheHeaterExportedFirst() {
+    Select(kHeaterAndFan);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 5);
+    QCOMPARE(Gaervik->heat, 2);
+
+    // With the heater done, the first text now opens the fan window.
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), vent_form);
+    QCOMPARE(Gaervik->sw_vent, 1);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->Image3->pictureIndex(), 7);
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 5);
+    QCOMPARE(Gaervik->vent, 1);
+  }
+
+  void heaterAloneThenTheTextOpensNothing() {
+    Select(kHeaterAlone);
+    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->vent + Gaervik->cooler, 0);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), nullptr);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), nullptr);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), nullptr);
+  }
+
+  void heaterAndCoolerWithTheHeaterExported() {
+    Select(kHeaterAndCooler);
+    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->cooler, 1);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->name_p1->text(), QString("Выбрать обогреватель"));
+    // The heater text now opens the cooling window, and records it.
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, CloseBox), cool_form);
+    QCOMPARE(Gaervik->sw_cool, 1);
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), cool_form);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->Image3->pictureIndex(), 6);
+  }
+
+  void fanAloneExportsRepeatedly() {
+    Select(kFanAlone);
+    QCOMPARE(Gaervik->vent, 1);
+    QCOMPARE(Gaervik->heat + Gaervik->cooler, 0);
+    QCOMPARE(Gaervik->name_p2->text(), QString());
+    for (int i = 0; i < 2; ++i) {
+      QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), vent_form);
+      QCOMPARE(Gaervik->Image2->pictureIndex(), 7);
+      QVERIFY(Gaervik->Total_spec->isEnabled());
+      QCOMPARE(Gaervik->vent, 1);
+    }
+    // The empty second text reacts as the counters say.
+    QCOMPARE(ClickSuggestion(Gaervik->name_p2, CloseBox), vent_form);
+  }
+
+  void coolerAloneFromTheFirstText() {
+    Select(kCoolerAlone);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), cool_form);
+    QCOMPARE(Gaervik->sw_cool, 1);
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 6);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+  }
+
+  void closeBoxRecordsNothingButTheFlag() {
+    Select(kHeaterAndFan);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1,
+                             [](QWidget *w) {
+                               Create(w);
+                               w->close();
+                             }),
+             heat_form);
+    QCOMPARE(Gaervik->sw_heat, 1);
+    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 4);
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    // The window shows the same choices at its next showing.
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1,
+                             [](QWidget *w) {
+                               QCOMPARE(heat_form->box1->currentIndex(), 0);
+                               QVERIFY(!heat_form->Memo1->text().isEmpty());
+                               w->close();
+                             }),
+             heat_form);
+  }
+
+  void fanOpenedOnlyFromTheSecondTextSurvivesAnInputChange() {
+    Select(kHeaterAndFan);
+    ClickSuggestion(Gaervik->name_p1, [](QWidget *w) {
+      Create(w);
+      w->close();
+    });
+    ClickSuggestion(Gaervik->name_p2, [](QWidget *w) {
+      Create(w);
+      w->close();
+    });
+    const QString fan_list = vent_form->Memo1->text();
+    QVERIFY(!fan_list.isEmpty());
+
+    Gaervik->Edit1->setFocus();
+    QTest::keyClick(Gaervik->Edit1, Qt::Key_Backspace);  // the height changes
+    QCOMPARE(heat_form->box1->currentIndex(), -1);
+    QCOMPARE(heat_form->Memo1->text(), QString());
+    QVERIFY(!heat_form->Button1->isEnabled());
+    QVERIFY(!heat_form->Button2->isEnabled());
+    QCOMPARE(vent_form->Point_sea->currentIndex(), 0);
+    QCOMPARE(vent_form->Memo1->text(), fan_list);
+    QVERIFY(vent_form->Button2->isEnabled());
+
+    // The next select resets every window.
+    Click(Gaervik->Button1);
+    QCOMPARE(vent_form->Point_sea->currentIndex(), -1);
+    QCOMPARE(vent_form->Volt_vent->currentIndex(), -1);
+    QCOMPARE(vent_form->Memo1->text(), QString());
+    QVERIFY(!vent_form->Button1->isEnabled());
+    QVERIFY(!vent_form->Button2->isEnabled());
+  }
+
+  void installationAndInsideMinimumHideTheWindowsPictures() {
+    Select(kHeaterAndFan);
+    ClickSuggestion(Gaervik->name_p1, [](QWidget *w) {
+      Create(w);
+      heat_form->check_compact->click();  // ticked options are unticked by a reset
+      w->close();
+    });
+    ClickSuggestion(Gaervik->name_p1, CloseBox);  // heat is still 1: the heater again
+    Gaervik->sw_vent = 1;                         // as if opened from the first text
+    vent_form->Image1->show();
+
+    Choose(Gaervik->box1, 1);  // plain reset: pictures stay
+    QVERIFY(!heat_form->Image1->isHidden());
+    QVERIFY(!vent_form->Image1->isHidden());
+    QVERIFY(!heat_form->check_compact->isChecked());
+
+    Choose(Gaervik->box2, 3);  // picture-hiding reset
+    QVERIFY(heat_form->Image1->isHidden());
+    QVERIFY(vent_form->Image1->isHidden());
+
+    // The cooling window's picture goes with every reset, even the plain one.
+    cool_form->Image1->show();
+    Gaervik->sw_cool = 1;
+    Choose(Gaervik->box3, 0);
+    QVERIFY(cool_form->Image1->isHidden());
+    Gaervik->sw_cool = 0;
+    cool_form->Image1->show();
+    Choose(Gaervik->box3, 1);
+    QVERIFY(!cool_form->Image1->isHidden());
+    Click(Gaervik->Button1);  // the full reset handles every window
+    QVERIFY(cool_form->Image1->isHidden());
+  }
+
+  void selectAgainClearsEveryExportEffect() {
+    Select(kHeaterAndFan);
+    ClickSuggestion(Gaervik->name_p1, Export);
+    ClickSuggestion(Gaervik->name_p1, Export);
+    QVERIFY(Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->heat, 2);
+
+    Click(Gaervik->Button1);
+    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->vent, 1);
+    QVERIFY(!Gaervik->Total_spec->isEnabled());
+    QCOMPARE(Gaervik->Image2->pictureIndex(), 4);
+    QCOMPARE(Gaervik->Image3->pictureIndex(), 3);
+    QCOMPARE(heat_form->Memo1->text(), QString());
+    QCOMPARE(vent_form->Memo1->text(), QString());
+    // The item fields of the exports stay for the reports until the next create.
+    QVERIFY(!heat_form->heat_code.isEmpty());
+    QVERIFY(!vent_form->vent_code.isEmpty());
+  }
+
+  void totalSpecificationOpensTheSaveWindow() {
+    Select(kHeaterAlone);
+    ClickSuggestion(Gaervik->name_p1, Export);
+    bool modal = false;
+    WhenShown(save_form, [&modal] {
+      modal = QApplication::activeModalWidget() == save_form;
+      save_form->close();
+    });
+    Click(Gaervik->Total_spec);
+    QVERIFY(modal);
+    QVERIFY(!save_form->isVisible());
+  }
 };
 
-UI_TEST_MAIN(Placeholder)
+UI_TEST_MAIN(WorkflowTest)
 #include "workflow_test.moc"
