@@ -2,8 +2,8 @@
 //
 // Every reader picks a text the same way: the Russian one when the language number is 1,
 // then, separately, the English one when it is 2. Any other number sets nothing, so the
-// target keeps what it had. Texts that exist in Russian only have an empty English column
-// and are set through SetRussianOnly.
+// target keeps what it had. Texts that exist in Russian only have no English one (nullptr):
+// with the number 2 their target keeps what it had.
 #pragma once
 
 #include <array>
@@ -23,7 +23,7 @@ struct Text {
 template <class Setter>
 void SetText(int32_t t_lang, const Text &text, Setter &&set) {
   if (t_lang == kRussian) set(text.ru);
-  if (t_lang == kEnglish) set(text.en);
+  if (t_lang == kEnglish && text.en != nullptr) set(text.en);
 }
 
 template <class Setter>
@@ -36,15 +36,20 @@ inline void SetText(int32_t t_lang, const Text &text, std::string &target) {
   SetText(t_lang, text, [&target](const char *s) { target = s; });
 }
 
-namespace main_texts {
-
-// One entry of the main window's text table: the control's object name (the window's
-// caption is "caption"), the item index for list items or -1, and the two texts.
-struct Entry {
+// One entry of a window's text table: the control's object name (the window's own caption
+// is "caption"), the item index for list items or -1, and the texts. A text that exists in
+// Russian only has no English one (nullptr).
+struct TextEntry {
   const char *control;
   int item;
   Text text;
 };
+
+// ---------------------------------------------------------------------------------------
+// Main window.
+namespace main_texts {
+
+using Entry = TextEntry;
 
 // The 32 texts that the two language switches set, in the order they set them.
 inline constexpr std::array<Entry, 32> kSwitchTable{{
@@ -118,4 +123,154 @@ inline constexpr const char *kNoSolution =
     "Для указанного условия\rрешение в ассортименте Тервакс\rпока отстуствует!";
 
 }  // namespace main_texts
+
+// ---------------------------------------------------------------------------------------
+// Heater window: texts in the language of the moment it opens.
+namespace heat_texts {
+
+// The captions that the window sets at every activation, in the order it sets them.
+inline constexpr std::array<TextEntry, 11> kCaptionTable{{
+    {"caption", -1, {"Подбор обогрева", "Choosing of heater"}},
+    {"GroupBox6",
+     -1,
+     {"Режим работы установленного оборудования", "Mode of operation for equipment"}},
+    {"Label2", -1, {"Режим работы:", "Mode of operation:"}},
+    {"box1", 0, {"Постоянно", "Regular"}},
+    {"box1", 1, {"Периодически", "Cycling"}},
+    {"GroupBox2", -1, {"Дополнительные характеристики", "Additional characteristics"}},
+    {"check_compact", -1, {"Использовать компактные обогреватели", "Use compact heaters"}},
+    {"check_termo",
+     -1,
+     {"Использовать модель со встроенным термостатом", "Use heaters with termostat"}},
+    {"GroupBox1", -1, {"Список оборудования", "Specification"}},
+    {"Button1", -1, {"Создать спецификацию", "Create specification"}},
+    {"Button2", -1, {"Экспорт в отчет", "Save into report"}},
+}};
+
+// The unit word that closes every specification line.
+inline constexpr Text kUnit{"шт.", "pcs."};
+
+// The list text when no heater of the range is powerful enough: prefix, the required power
+// in whole watts, suffix.
+inline constexpr Text kNoSolutionPrefix{"Для мощности ", "For power "};
+inline constexpr Text kNoSolutionSuffix{" Вт, решение отстутсвует!", " is not solution!"};
+
+// The list text when the enclosure needs no heating power: the required power is 0 W or less.
+inline constexpr Text kNoPowerRequired{
+    "Требуемая мощность обогрева не больше 0 Вт, обогреватель не требуется.",
+    "The required heating power is 0 W or less, no heater is needed."};
+
+}  // namespace heat_texts
+
+// ---------------------------------------------------------------------------------------
+// Fan window: its own texts are Russian only; what create writes follows the language.
+namespace vent_texts {
+
+// The window's own texts, Russian whatever the language number; every activation sets them.
+inline constexpr std::array<TextEntry, 14> kActivationTable{{
+    {"caption", -1, {"Подбор вентилятора", nullptr}},
+    {"GroupBox6", -1, {"Основные параметры", nullptr}},
+    {"Label2", -1, {"Высота над уровнем моря:", nullptr}},
+    {"Point_sea", 0, {"от 0 до 100", nullptr}},
+    {"Point_sea", 1, {"от 100 до 250", nullptr}},
+    {"Point_sea", 2, {"от 250 до 500", nullptr}},
+    {"Point_sea", 3, {"от 500 до 750", nullptr}},
+    {"Point_sea", 4, {"от 750 до 1000", nullptr}},
+    {"Label1", -1, {"Напряжение:", nullptr}},
+    {"Volt_vent", 0, {"~230 В", nullptr}},
+    {"Volt_vent", 1, {"~115 В", nullptr}},
+    {"GroupBox1", -1, {"Список оборудования", nullptr}},
+    {"Button1", -1, {"Создать спецификацию", nullptr}},
+    {"Button2", -1, {"Экспорт в отчет", nullptr}},
+}};
+
+// Unit word that closes every line of the list.
+inline constexpr Text kUnit{"шт.", "pcs."};
+
+// No fan for the air flow: prefix, the flow in whole m³/h, suffix.
+inline constexpr Text kNoSolutionPrefix{"Для воздушного потока в ", "For air flow "};
+inline constexpr Text kNoSolutionSuffix{" решение отсутствует!", " m3/hour is not solution!"};
+
+// Create pressed before an altitude was chosen.
+inline constexpr Text kChooseAltitude{"Выберите высоту над уровнем моря!",
+                                      "Please, choose the altitude above sea level!"};
+
+}  // namespace vent_texts
+
+// ---------------------------------------------------------------------------------------
+// Cooling-unit window: texts in the language of the moment it opens.
+namespace cool_texts {
+
+// Voltage items by supply variant: 230 V single phase, 400 V two phases, 400/440 V three
+// phases. Activation picks them first, then sets the table below.
+inline constexpr std::array<Text, 3> kVoltage{{
+    {"~230 В", "~230 Vac"},
+    {"~400 В, 2 фазы", "~400 Vac, 2 ph"},
+    {"~400/440 В, 3 фазы", "~400/440 Vac, 3 ph"},
+}};
+
+// The texts that every activation sets, in the order it sets them.
+inline constexpr std::array<TextEntry, 9> kActivationTable{{
+    {"caption", -1, {"Подбор кондиционера", "Choosing of cooler"}},
+    {"GroupBox6", -1, {"Основные параметры", "Basic parametrs"}},
+    {"Label2", -1, {"Тип кондиционера:", "Type of coolers:"}},
+    {"Label1", -1, {"Напряжение:", "Voltage:"}},
+    {"GroupBox1", -1, {"Список оборудования", "Specification"}},
+    {"Button1", -1, {"Создать спецификацию", "Create specification"}},
+    {"Button2", -1, {"Экспорт в отчет", "Save into report"}},
+    {"Type_cool", 0, {"Навесной", "Wall"}},
+    {"Type_cool", 1, {"Потолочный", "Roof"}},
+}};
+
+// The voltage items the window is built with, before the first activation replaces them.
+inline constexpr std::array<const char *, 3> kDesignVoltage{"~ 230 В", "~ 400 В, 2 фазы",
+                                                            "~ 400/440 В, 3 фазы"};
+
+// Texts of the create operation: the unit word that ends a specification line, and the
+// message for a cooling power no unit of the range can deliver, around the power in watts.
+inline constexpr Text kUnitWord{" шт.", " pcs."};
+inline constexpr Text kNoSolutionBefore{"Для мощности в ", "For power "};
+inline constexpr Text kNoSolutionAfter{" Вт, решение отсутствует!", " W is not solution!"};
+
+}  // namespace cool_texts
+
+// ---------------------------------------------------------------------------------------
+// Save window: Russian only.
+namespace save_texts {
+
+inline constexpr std::array<TextEntry, 4> kActivationTable{{
+    {"caption", -1, {"Сохранение отчета", nullptr}},
+    {"GroupBox6", -1, {"Сохранить отчет в", nullptr}},
+    {"Button1", -1, {"В файл TXT", nullptr}},
+    {"Button2", -1, {"В файл EXCEl", nullptr}},
+}};
+
+}  // namespace save_texts
+
+// ---------------------------------------------------------------------------------------
+// About window: Russian only.
+namespace about_texts {
+
+inline constexpr const char *kCaption = "О программе";
+inline constexpr std::array<TextEntry, 5> kLines{{
+    {"StaticText1",
+     -1,
+     {"Все предложенные комбинации и спецификации оборудования являются только рекомендациями.",
+      nullptr}},
+    {"StaticText2",
+     -1,
+     {"Методика расчета теплового баланса шкафа изложена в каталоге Tervax, который можно "
+      "скачать на сайте компании.",
+      nullptr}},
+    {"StaticText3",
+     -1,
+     {"По вопросам работы с конфигуратором обращайтесь к представителям Tervax в вашем регионе "
+      "или по телефону горячей линии.",
+      nullptr}},
+    {"StaticText4", -1, {"Техническая поддержка конфигуратора: support@tervax.example", nullptr}},
+    {"StaticText5", -1, {"© Tervax, 2026", nullptr}},
+}};
+
+}  // namespace about_texts
+
 }  // namespace climate

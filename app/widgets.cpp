@@ -1,6 +1,10 @@
 #include "app/widgets.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -210,6 +214,26 @@ bool TSaveDialog::Execute(QWidget *parent) {
   if (!chosen) return false;
   FileName = *chosen;
   return true;
+}
+
+void SetControlText(QWidget *window, const TextEntry &entry, const char *utf8) {
+  const QString text = QString::fromUtf8(utf8);
+  const QString control = QString::fromUtf8(entry.control);
+  if (control == QLatin1String("caption")) {
+    window->setWindowTitle(text);
+  } else if (auto *box = window->findChild<QComboBox *>(control)) {
+    box->setItemText(entry.item, text);
+  } else if (auto *group = window->findChild<QGroupBox *>(control)) {
+    group->setTitle(text);
+  } else if (auto *button = window->findChild<QAbstractButton *>(control)) {
+    button->setText(text);
+  } else if (auto *label = window->findChild<QLabel *>(control)) {
+    label->setText(text);
+  } else if (auto *action = window->findChild<QAction *>(control)) {
+    action->setText(text);
+  } else {
+    throw std::logic_error("No control for the text: " + control.toStdString());
+  }
 }
 
 QColor ButtonFace() {

@@ -13,8 +13,12 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
+#include <cstdint>
 #include <exception>
 #include <utility>
+
+#include "app/lang.h"
 
 namespace climate {
 
@@ -148,6 +152,25 @@ class TSaveDialog : public QObject {
   bool Execute(QWidget *parent);
   QString FileName;
 };
+
+// Sets the text of the control that `entry` names in `window`: the window's own caption, a
+// list item, a group's title, a button's, check box's, label's or menu item's text.
+void SetControlText(QWidget *window, const TextEntry &entry, const char *utf8);
+
+// Sets the texts of a window's table in the language `t_lang`.
+template <std::size_t N>
+void SetTexts(QWidget *window, const std::array<TextEntry, N> &table, int32_t t_lang) {
+  for (const TextEntry &entry : table) {
+    SetText(t_lang, entry.text,
+            [window, &entry](const char *text) { SetControlText(window, entry, text); });
+  }
+}
+
+// Sets the Russian texts of a window's table, whatever the language.
+template <std::size_t N>
+void SetRussianTexts(QWidget *window, const std::array<TextEntry, N> &table) {
+  SetTexts(window, table, kRussian);
+}
 
 // The window background colour (the button-face colour of the system palette), the fill
 // colour of picture boxes.

@@ -403,26 +403,7 @@ void TGaervik::N1Click() {
 
 void TGaervik::ApplyLanguage(int32_t lang) {
   t_lang = lang;
-  for (const auto &entry : T::kSwitchTable) {
-    const QString text =
-        QString::fromUtf8(lang == climate::kRussian ? entry.text.ru : entry.text.en);
-    const QString control = QString::fromUtf8(entry.control);
-    if (control == QLatin1String("caption")) {
-      setWindowTitle(text);
-    } else if (auto *action = findChild<QAction *>(control)) {
-      action->setText(text);
-    } else if (auto *box = findChild<QComboBox *>(control)) {
-      box->setItemText(entry.item, text);
-    } else if (auto *group = findChild<QGroupBox *>(control)) {
-      group->setTitle(text);
-    } else if (auto *button = findChild<QPushButton *>(control)) {
-      button->setText(text);
-    } else if (auto *label = findChild<QLabel *>(control)) {
-      label->setText(text);
-    } else {
-      throw std::logic_error("No control for text: " + control.toStdString());
-    }
-  }
+  climate::SetTexts(this, T::kSwitchTable, t_lang);
 }
 
 void TGaervik::lang_m_2_1Click() {

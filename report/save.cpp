@@ -1,5 +1,6 @@
 #include "report/save.h"
 
+#include "app/lang.h"
 #include "balance/aervik.h"
 #include "report/automation.h"
 #include "report/sheet_layout.h"
@@ -23,23 +24,25 @@ std::string S(const QString &text) {
   return text.toStdString();
 }
 
-const char kCaption[] = "Сохранение отчета";
-const char kGroup[] = "Сохранить отчет в";
-const char kTextButton[] = "В файл TXT";
-const char kSheetButton[] = "В файл EXCEl";
+namespace T = climate::save_texts;
+
+// The design text of a control of the save window.
+QString Design(int index) {
+  return Q(T::kActivationTable[index].text.ru);
+}
 
 }  // namespace
 
 Tsave_form::Tsave_form(QWidget *parent)
-    : TForm(parent, QStringLiteral("save_form"), Q(kCaption), QSize(369, 72),
+    : TForm(parent, QStringLiteral("save_form"), Design(0), QSize(369, 72),
             QStringLiteral("Tahoma"), true) {
-  GroupBox6 = new QGroupBox(Q(kGroup), this);
+  GroupBox6 = new QGroupBox(Design(1), this);
   GroupBox6->setObjectName(QStringLiteral("GroupBox6"));
   GroupBox6->setGeometry(8, 8, 353, 57);
-  Button1 = climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(3, 20, 170, 30),
-                                Q(kTextButton));
-  Button2 = climate::MakeButton(GroupBox6, QStringLiteral("Button2"), QRect(179, 20, 170, 30),
-                                Q(kSheetButton));
+  Button1 =
+      climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(3, 20, 170, 30), Design(2));
+  Button2 =
+      climate::MakeButton(GroupBox6, QStringLiteral("Button2"), QRect(179, 20, 170, 30), Design(3));
   SaveTextFileDialog1 = new climate::TSaveDialog(this, QStringLiteral("SaveTextFileDialog1"));
   SaveTextFileDialog2 = new climate::TSaveDialog(this, QStringLiteral("SaveTextFileDialog2"));
   connect(Button1, &QPushButton::clicked, this, Handler([this] { Button1Click(); }));
@@ -48,10 +51,7 @@ Tsave_form::Tsave_form(QWidget *parent)
 
 void Tsave_form::FormActivate() {
   // Russian whatever the interface language.
-  setWindowTitle(Q(kCaption));
-  GroupBox6->setTitle(Q(kGroup));
-  Button1->setText(Q(kTextButton));
-  Button2->setText(Q(kSheetButton));
+  climate::SetRussianTexts(this, climate::save_texts::kActivationTable);
 
   // Without the spreadsheet component the workbook button is disabled for good.
   try {

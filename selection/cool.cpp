@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/lang.h"
-#include "app/lang_cool.h"
 #include "balance/aervik.h"
 #include "balance/workflow.h"
 #include "selection/cooler_selection.h"
@@ -85,24 +84,7 @@ void Tcool_form::FormActivate() {
       {Gaervik->PHG, Gaervik->K, Gaervik->S, Gaervik->TEMAX, Gaervik->TENMAX, Gaervik->t_lang});
   PCOM_COOL = activation.PCOM_COOL;
 
-  for (const T::Entry &entry : T::kActivationTable) {
-    climate::SetText(Gaervik->t_lang, entry.text, [&](const char *text) {
-      const QString control = Q(entry.control);
-      if (control == QLatin1String("caption")) {
-        setWindowTitle(Q(text));
-      } else if (auto *box = findChild<QComboBox *>(control)) {
-        box->setItemText(entry.item, Q(text));
-      } else if (auto *group = findChild<QGroupBox *>(control)) {
-        group->setTitle(Q(text));
-      } else if (auto *button = findChild<QPushButton *>(control)) {
-        button->setText(Q(text));
-      } else if (auto *label = findChild<QLabel *>(control)) {
-        label->setText(Q(text));
-      } else {
-        throw std::logic_error("No control for text: " + control.toStdString());
-      }
-    });
-  }
+  climate::SetTexts(this, T::kActivationTable, Gaervik->t_lang);
 
   // A power outside the bands leaves the list as it is.
   if (activation.voltage_items) {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "app/lang_cool.h"
+#include "app/lang.h"
 #include "balance/numbers.h"
 
 namespace climate {

@@ -1,6 +1,6 @@
 #include "selection/fan_selection.h"
 
-#include "app/lang_vent.h"
+#include "app/lang.h"
 #include "balance/numbers.h"
 
 namespace climate {

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/lang_heat.h"
+#include "app/lang.h"
 #include "balance/aervik.h"
 #include "balance/workflow.h"
 #include "selection/heater_selection.h"
@@ -116,25 +116,7 @@ Theat_form::Theat_form(QWidget *parent)
 }
 
 void Theat_form::FormActivate() {
-  for (const auto &entry : climate::heat_texts::kCaptionTable) {
-    climate::SetText(Gaervik->t_lang, entry.text, [this, &entry](const char *utf8) {
-      const QString text = Q(utf8);
-      const QString control = Q(entry.control);
-      if (control == QLatin1String("caption")) {
-        setWindowTitle(text);
-      } else if (auto *box = findChild<QComboBox *>(control)) {
-        box->setItemText(entry.item, text);
-      } else if (auto *group = findChild<QGroupBox *>(control)) {
-        group->setTitle(text);
-      } else if (auto *button = findChild<QAbstractButton *>(control)) {
-        button->setText(text);
-      } else if (auto *label = findChild<QLabel *>(control)) {
-        label->setText(text);
-      } else {
-        throw std::logic_error("No control for text: " + control.toStdString());
-      }
-    });
-  }
+  climate::SetTexts(this, climate::heat_texts::kCaptionTable, Gaervik->t_lang);
   // The main window hides the photograph when the installation or the minimum inside
   // temperature changes; it comes back with the next showing.
   Image1->show();

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "app/lang.h"
-#include "app/lang_heat.h"
 #include "balance/numbers.h"
 #include "selection/heater_catalogue.h"
 

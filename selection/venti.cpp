@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/lang_vent.h"
+#include "app/lang.h"
 #include "balance/aervik.h"
 #include "balance/workflow.h"
 #include "selection/fan_selection.h"
@@ -91,23 +91,7 @@ void Tvent_form::FormActivate() {
                                       Gaervik->TENMAX);
 
   // The window's captions are Russian whatever the language number.
-  for (const auto &entry : climate::vent_texts::kActivationTable) {
-    const QString text = Q(entry.ru);
-    const QString control = Q(entry.control);
-    if (control == QLatin1String("caption")) {
-      setWindowTitle(text);
-    } else if (auto *box = findChild<QComboBox *>(control)) {
-      box->setItemText(entry.item, text);
-    } else if (auto *group = findChild<QGroupBox *>(control)) {
-      group->setTitle(text);
-    } else if (auto *button = findChild<QPushButton *>(control)) {
-      button->setText(text);
-    } else if (auto *label = findChild<QLabel *>(control)) {
-      label->setText(text);
-    } else {
-      throw std::logic_error("No control for text: " + control.toStdString());
-    }
-  }
+  climate::SetRussianTexts(this, climate::vent_texts::kActivationTable);
 }
 
 void Tvent_form::Point_seaChange() {

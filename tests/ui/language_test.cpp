@@ -1,10 +1,160 @@
+// Russian and English texts: the main window's two switches and the rule every other window
+// follows when it opens.
+#include <QAction>
 #include <QTest>
 
+#include "app/app.h"
+#include "app/lang.h"
+#include "balance/aervik.h"
+#include "report/save.h"
+#include "selection/cool.h"
+#include "selection/heat.h"
+#include "selection/venti.h"
 #include "tests/ui/ui_harness.h"
 
-class Placeholder : public QObject {
+using namespace testing_ui;
+using climate::TextEntry;
+
+namespace {
+
+// The text a control of the main window shows for an entry of its table.
+QString Shown(const TextEntry &e) {
+  const QString control = QString::fromUtf8(e.control);
+  if (control == "caption") return Gaervik->windowTitle();
+  if (auto *box = Gaervik->findChild<QComboBox *>(control)) return box->itemText(e.item);
+  if (auto *group = Gaervik->findChild<QGroupBox *>(control)) return group->title();
+  if (auto *button = Gaervik->findChild<QPushButton *>(control)) return button->text();
+  if (auto *label = Gaervik->findChild<QLabel *>(control)) return label->text();
+  if (auto *action = Gaervik->findChild<QAction *>(control)) return action->text();
+  return "<no control " + control + ">";
+}
+
+// The entries whose shown text differs from the column of `lang`.
+QStringList Differences(int lang) {
+  QStringList out;
+  for (const TextEntry &e : climate::main_texts::kSwitchTable) {
+    const QString expected = QString::fromUtf8(lang == 1 ? e.text.ru : e.text.en);
+    if (Shown(e) != expected) out << QString::fromUtf8(e.control) + ": " + Shown(e);
+  }
+  return out;
+}
+
+const Enclosure kHeaterAndFan{"2000", "800", "600", 1, 4, "500", 35, -5, 50, 40, 10};
+
+}  // namespace
+
+class LanguageTest : public QObject {
   Q_OBJECT
+
+ private slots:
+  void init() {
+    climate::CreateWindows();
+    Gaervik->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
+    Messages().Clear();
+  }
+  void cleanup() { climate::DestroyWindows(); }
+
+  void designTextsDifferFromTheRussianColumnInTwoPlaces() {
+    QCOMPARE(Differences(1), (QStringList{"caption: Конфигуратор \"Norda aervik\" - Tervax - RU",
+                                          "GroupBox4: 4. Температура внутри шкафа"}));
+    Gaervik->lang_m_2_1Click();
+    QCOMPARE(Differences(1), QStringList());
+    QCOMPARE(Gaervik->t_lang, 1);
+  }
+
+  void theMenuIsHiddenAndItsItemsDoNothing() {
+    QVERIFY(!Gaervik->Lang_m_1->menuAction()->isVisible());
+    QCOMPARE(Gaervik->Lang_m_2_1->text(), QString("Русский"));
+    QVERIFY(!Gaervik->Lang_m_2_1->icon().isNull());
+    QVERIFY(!Gaervik->Lang_m_2_2->icon().isNull());
+    Gaervik->Lang_m_2_2->trigger();
+    QCOMPARE(Gaervik->t_lang, 1);
+    QCOMPARE(Differences(1).size(), 2);
+  }
+
+  void englishKeepsEveryChoiceAndResult() {
+    FillEnclosure(kHeaterAndFan);
+    Click(Gaervik->Button1);
+    const QString alarm = Gaervik->Status_alarm->text();
+    const QString dew = Gaervik->Status_dew->text();
+    const QString first = Gaervik->name_p1->text();
+
+    Gaervik->lang_m_2_2Click();
+    QCOMPARE(Gaervik->t_lang, 2);
+    QCOMPARE(Differences(2), QStringList());
+    QCOMPARE(Gaervik->box1->currentIndex(), 1);
+    QCOMPARE(Gaervik->box1->currentText(), QString("INOX"));
+    QCOMPARE(Gaervik->box2->currentText(), QString("Ground-mounted middle enclosure"));
+    QCOMPARE(Gaervik->box3->currentText(), QString("35"));
+    // The switch leaves the suggestions, the status texts and the results alone.
+    QCOMPARE(Gaervik->name_p1->text(), first);
+    QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    QCOMPARE(Gaervik->Status_dew->text(), dew);
+    QCOMPARE(Gaervik->heat, 1);
+    QVERIFY(Gaervik->Image2->isVisible());
+
+    Gaervik->lang_m_2_1Click();
+    QCOMPARE(Gaervik->box1->currentText(), QString("Нержавейка"));
+  }
+
+  void englishMessagesAndSuggestions() {
+    Gaervik->lang_m_2_2Click();
+    FillEnclosure(kHeaterAndFan);
+    Click(Gaervik->Button1);
+    QCOMPARE(Gaervik->name_p1->text(), QString("Choose heater"));
+    QCOMPARE(Gaervik->name_p2->text(), QString("Choose fan"));
+
+    Gaervik->Edit3->clear();
+    Click(Gaervik->Button1);
+    QCOMPARE(Messages().information, QStringList{"Please, choosing: \r---> Depth (D, mm):"});
+
+    Messages().Clear();
+    Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 45));
+    QCOMPARE(Messages().information,
+             QStringList{"Minimal temperature in enclosure could not more than maximum "
+                         "temterature, please change!"});
+  }
+
+  void selectionWindowsOpenInTheLanguageOfTheMoment() {
+    Gaervik->lang_m_2_2Click();
+    QString heater, cooler, fan, save;
+    WhenShown(heat_form, [&] {
+      heater = heat_form->windowTitle() + "|" + heat_form->box1->itemText(1) + "|" +
+               heat_form->Button2->text();
+      heat_form->close();
+    });
+    heat_form->ShowModal();
+    WhenShown(cool_form, [&] {
+      cooler = cool_form->windowTitle() + "|" + cool_form->GroupBox6->title();
+      cool_form->close();
+    });
+    cool_form->ShowModal();
+    WhenShown(vent_form, [&] {
+      fan = vent_form->windowTitle() + "|" + vent_form->Button2->text();
+      vent_form->close();
+    });
+    vent_form->ShowModal();
+    WhenShown(save_form, [&] {
+      save = save_form->windowTitle();
+      save_form->close();
+    });
+    save_form->ShowModal();
+    QCOMPARE(heater, QString("Choosing of heater|Cycling|Save into report"));
+    QCOMPARE(cooler, QString("Choosing of cooler|Basic parametrs"));
+    QCOMPARE(fan, QString("Подбор вентилятора|Экспорт в отчет"));
+    QCOMPARE(save, QString("Сохранение отчета"));
+
+    // Back in Russian, the next opening follows.
+    Gaervik->lang_m_2_1Click();
+    WhenShown(heat_form, [&] {
+      heater = heat_form->windowTitle();
+      heat_form->close();
+    });
+    heat_form->ShowModal();
+    QCOMPARE(heater, QString("Подбор обогрева"));
+  }
 };
 
-UI_TEST_MAIN(Placeholder)
+UI_TEST_MAIN(LanguageTest)
 #include "language_test.moc"
