@@ -223,10 +223,12 @@ void TGaervik::BuildResults(QWidget *client) {
   Image2->hide();
   name_p1 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p1"), QRect(122, 108, 196, 60));
   name_p1->setText(QStringLiteral("name_p1"));
+  name_p1->setAccessibleName(Q("Первое предложение"));
   Image3 = new TImage(GroupBox6, QStringLiteral("Image3"), QRect(16, 180, 100, 100));
   Image3->hide();
   name_p2 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p2"), QRect(122, 222, 196, 40));
   name_p2->setText(QStringLiteral("name_p2"));
+  name_p2->setAccessibleName(Q("Второе предложение"));
   Total_spec = climate::MakeButton(GroupBox6, QStringLiteral("Total_spec"), QRect(16, 298, 289, 38),
                                    Q(T::kSwitchTable[31].text.ru));
   Total_spec->setEnabled(false);

@@ -72,6 +72,7 @@ Tcool_form::Tcool_form(QWidget *parent)
                                 Q("Экспорт в отчет"));
   Button2->setEnabled(false);
   Memo1 = new climate::TMemo(GroupBox1, QStringLiteral("Memo1"), QRect(3, 58, 397, 111));
+  Memo1->setAccessibleName(Q("Список оборудования"));
 
   connect(Type_cool, &QComboBox::activated, this, Handler([this] { Type_coolChange(); }));
   connect(Volt_cool, &QComboBox::activated, this, Handler([this] { Volt_coolEndEdit(); }));

@@ -100,6 +100,7 @@ Theat_form::Theat_form(QWidget *parent)
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   GroupBox1->setGeometry(8, 151, 388, 169);
   Memo1 = new climate::TMemo(GroupBox1, QStringLiteral("Memo1"), QRect(3, 56, 382, 110));
+  Memo1->setAccessibleName(Q("Список оборудования"));
 
   Button1 = climate::MakeButton(this, QStringLiteral("Button1"), QRect(27, 171, 170, 30),
                                 Q("Создать спецификацию"));

@@ -75,6 +75,7 @@ Tvent_form::Tvent_form(QWidget *parent)
                                 Q("Экспорт в отчет"));
   Button2->setEnabled(false);
   Memo1 = new climate::TMemo(GroupBox1, QStringLiteral("Memo1"), QRect(3, 58, 394, 114));
+  Memo1->setAccessibleName(Q("Список оборудования"));
 
   connect(Point_sea, &QComboBox::activated, this, Handler([this] { Point_seaChange(); }));
   connect(Volt_vent, &QComboBox::activated, this, Handler([this] { Volt_ventEndEdit(); }));

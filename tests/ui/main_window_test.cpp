@@ -1,4 +1,6 @@
 // The main window driven as a user drives it: inputs, the select button and its results.
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -250,6 +252,26 @@ class MainWindowTest : public QObject {
     Gaervik->Edit1->setText("2000");
     Click(Gaervik->Button1);
     QCOMPARE(Gaervik->heat, 1);
+  }
+
+  void everyControlCanBeFoundByAScreenReader() {
+    // Each input is announced by its caption.
+    for (QLabel *label : Gaervik->findChildren<QLabel *>(QRegularExpression("^label\\d+$"))) {
+      QVERIFY2(label->buddy(), qPrintable(label->objectName()));
+    }
+    QList<QWidget *> named{Gaervik->name_p1, Gaervik->name_p2};
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{Gaervik, heat_form, vent_form, cool_form, save_form}) {
+      for (QAbstractButton *b : window->findChildren<QAbstractButton *>()) {
+        if (!b->objectName().startsWith("qt_")) named << b;  // not Qt's own hidden ones
+      }
+      for (QWidget *memo : window->findChildren<QWidget *>("Memo1")) named << memo;
+    }
+    for (QWidget *w : named) {
+      QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+      QVERIFY(a);
+      QVERIFY2(!a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+    }
   }
 
   void aboutWindowOpensModally() {
