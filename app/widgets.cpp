@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QIcon>
@@ -50,13 +51,17 @@ TImageList::TImageList(QObject *parent, const QString &name, const QStringList &
                        QSize size)
     : QObject(parent), resources_(resources), size_(size) {
   setObjectName(name);
-  for (const QString &r : resources_) images_.push_back(RenderSvg(r, size_, 1.0));
+  for (const QString &r : resources_) {
+    if (!QFile::exists(r)) throw std::runtime_error("Picture not found: " + r.toStdString());
+  }
+  images_.resize(resources_.size());
 }
 
 QImage TImageList::picture(int index, qreal scale) const {
   if (index < 0 || index >= count()) throw std::out_of_range("picture index out of range");
-  if (scale == 1.0) return images_[index];
-  return RenderSvg(resources_[index], size_, scale);
+  if (scale != 1.0) return RenderSvg(resources_[index], size_, scale);
+  if (images_[index].isNull()) images_[index] = RenderSvg(resources_[index], size_, 1.0);
+  return images_[index];
 }
 
 TImage::TImage(QWidget *parent, const QString &name, const QRect &geometry) : QWidget(parent) {
@@ -65,6 +70,7 @@ TImage::TImage(QWidget *parent, const QString &name, const QRect &geometry) : QW
 }
 
 void TImage::EnsureCanvas() {
+  pending_.clear();
   if (!canvas_.isNull()) return;
   const qreal scale = devicePixelRatioF();
   canvas_ = QImage(size() * scale, QImage::Format_ARGB32_Premultiplied);
@@ -97,6 +103,7 @@ void TImage::FillAndDraw(const QColor &colour, const TImageList &list, int index
 }
 
 void TImage::Clear() {
+  pending_.clear();
   canvas_ = QImage();
   picture_ = -1;
   list_ = nullptr;
@@ -104,13 +111,21 @@ void TImage::Clear() {
 }
 
 void TImage::SetPicture(const QString &resource) {
-  canvas_ = RenderSvg(resource, size(), devicePixelRatioF());
+  if (!QFile::exists(resource)) {
+    throw std::runtime_error("Picture not found: " + resource.toStdString());
+  }
+  canvas_ = QImage();
+  pending_ = resource;
   picture_ = -1;
   list_ = nullptr;
   update();
 }
 
 void TImage::paintEvent(QPaintEvent *) {
+  if (!pending_.isEmpty()) {
+    canvas_ = RenderSvg(pending_, size(), devicePixelRatioF());
+    pending_.clear();
+  }
   if (canvas_.isNull()) return;
   QPainter painter(this);
   painter.drawImage(QPointF(0, 0), canvas_);
@@ -241,14 +256,8 @@ QColor ButtonFace() {
 }
 
 QIcon WindowIcon() {
-  static const QIcon icon = [] {
-    QIcon i;
-    for (int side : {16, 24, 32, 48, 64, 128}) {
-      i.addPixmap(QPixmap::fromImage(
-          RenderSvg(QStringLiteral(":/assets/icon.svg"), QSize(side, side), 1.0)));
-    }
-    return i;
-  }();
+  // The SVG icon engine renders each size when it is asked for.
+  static const QIcon icon(QStringLiteral(":/assets/icon.svg"));
   return icon;
 }
 

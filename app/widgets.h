@@ -45,15 +45,16 @@ auto Handler(F handler) {
 class TImageList : public QObject {
  public:
   TImageList(QObject *parent, const QString &name, const QStringList &resources, QSize size);
-  int count() const { return static_cast<int>(images_.size()); }
+  int count() const { return static_cast<int>(resources_.size()); }
   QSize size() const { return size_; }
   // The picture at `index` with transparent background, rendered for `scale` device pixels.
+  // Pictures are rendered when first drawn, which keeps start-up short.
   QImage picture(int index, qreal scale = 1.0) const;
 
  private:
   QStringList resources_;
   QSize size_;
-  QVector<QImage> images_;
+  mutable QVector<QImage> images_;  // rendered at scale 1, by index; null until first use
 };
 
 // A picture box with a canvas: it can be filled with a colour, pictures of a list can be
@@ -71,10 +72,11 @@ class TImage : public QWidget {
   // Removes the picture: the box shows nothing until it is filled or drawn again.
   void Clear();
   // Shows a scalable picture centred and scaled proportionally over a transparent canvas.
+  // It is rendered when the box is first painted.
   void SetPicture(const QString &resource);
 
   QColor brushColour() const { return brush_; }
-  bool isBlank() const { return canvas_.isNull(); }
+  bool isBlank() const { return canvas_.isNull() && pending_.isEmpty(); }
   // The last picture drawn since the box was last cleared or filled, or -1.
   int pictureIndex() const { return picture_; }
   // The list the last picture came from.
@@ -87,6 +89,7 @@ class TImage : public QWidget {
  private:
   void EnsureCanvas();
   QImage canvas_;
+  QString pending_;  // a picture set but not yet rendered
   QColor brush_;
   int picture_ = -1;
   QPointer<const TImageList> list_;
