@@ -70,10 +70,15 @@ void WriteXlsx(const WorkbookData &data, const std::string &file) {
   for (const auto &[at, text] : data.cells) {
     const lxw_row_t row = static_cast<lxw_row_t>(at.first - 1);
     const lxw_col_t col = static_cast<lxw_col_t>(at.second - 1);
-    if (IsWholeNumber(text)) {
-      worksheet_write_number(sheet, row, col, std::strtod(text.c_str(), nullptr), nullptr);
-    } else {
-      worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
+    const lxw_error written =
+        IsWholeNumber(text)
+            ? worksheet_write_number(sheet, row, col, std::strtod(text.c_str(), nullptr), nullptr)
+            : worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
+    if (written != LXW_NO_ERROR) {
+      // Nothing of a refused workbook is written; the temporary file goes with it.
+      workbook_close(workbook);
+      fail("ячейка (" + std::to_string(at.first) + ", " + std::to_string(at.second) +
+           "): " + lxw_strerror(written));
     }
   }
   const lxw_error closed = workbook_close(workbook);

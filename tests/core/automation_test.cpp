@@ -93,7 +93,7 @@ TEST_F(Spreadsheet, ReplacesAnExistingFile) {
   EXPECT_EQ(Files(), (std::vector<std::string>{"spec.xlsx"}));
 }
 
-TEST_F(Spreadsheet, FailedSaveNamesTheFileAndLeavesNothingBehind) {
+TEST_F(Spreadsheet, FailedSaveNamesTheFile) {
   const fs::path missing = dir_ / "no-such-folder" / "spec.xlsx";
   try {
     ExportToSpreadsheet(kRows, missing.string());
@@ -101,8 +101,23 @@ TEST_F(Spreadsheet, FailedSaveNamesTheFileAndLeavesNothingBehind) {
   } catch (const Error &e) {
     EXPECT_NE(std::string(e.what()).find(missing.string()), std::string::npos) << e.what();
   }
+  EXPECT_TRUE(Files().empty());
+}
 
-  // An existing file in a folder that cannot be written to stays as it was.
+TEST_F(Spreadsheet, RefusedWorkbookLeavesTheExistingFileAsItWas) {
+  const fs::path kept = dir_ / "kept.xlsx";
+  std::ofstream(kept) << "old contents";
+  // A cell longer than a worksheet cell can hold: the workbook is refused after its
+  // temporary file was made.
+  const std::vector<SheetRow> too_long{{"code", std::string(40000, 'x'), "1"}};
+  EXPECT_THROW(ExportToSpreadsheet(too_long, kept.string()), Error);
+  std::ifstream in(kept);
+  const std::string contents((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(contents, "old contents");
+  EXPECT_EQ(Files(), (std::vector<std::string>{"kept.xlsx"}));
+}
+
+TEST_F(Spreadsheet, FolderWithoutWriteRightsLeavesTheExistingFileAsItWas) {
   const fs::path kept = dir_ / "kept.xlsx";
   std::ofstream(kept) << "old contents";
   fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
@@ -110,7 +125,7 @@ TEST_F(Spreadsheet, FailedSaveNamesTheFileAndLeavesNothingBehind) {
   EXPECT_THROW(ExportToSpreadsheet(kRows, kept.string()), Error);
   fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
   std::ifstream in(kept);
-  std::string contents((std::istreambuf_iterator<char>(in)), {});
+  const std::string contents((std::istreambuf_iterator<char>(in)), {});
   EXPECT_EQ(contents, "old contents");
   EXPECT_EQ(Files(), (std::vector<std::string>{"kept.xlsx"}));
 }
