@@ -3,8 +3,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMouseEvent>
@@ -208,6 +208,38 @@ int TForm::ShowModal() {
 void TForm::showEvent(QShowEvent *event) {
   QDialog::showEvent(event);
   if (!event->spontaneous()) Guarded([this] { FormActivate(); });
+}
+
+QGroupBox *MakeGroup(QWidget *parent, const QString &name, const QRect &geometry,
+                     const QString &title) {
+  auto *group = new QGroupBox(title, parent);
+  group->setObjectName(name);
+  group->setGeometry(geometry);
+  return group;
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry,
+                  const QString &text) {
+  auto *label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(geometry);
+  return label;
+}
+
+QComboBox *MakeList(QWidget *parent, const QString &name, const QRect &geometry,
+                    const QStringList &items) {
+  auto *box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setGeometry(geometry);
+  box->addItems(items);
+  box->setCurrentIndex(-1);
+  return box;
+}
+
+TImageList *MakeSelectionPictures(QObject *parent) {
+  QStringList pictures;
+  for (int i = 0; i <= 4; ++i) pictures << QStringLiteral(":/assets/equip_%1.svg").arg(i);
+  return new TImageList(parent, QStringLiteral("ImageList1"), pictures, QSize(100, 100));
 }
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QColor>
+#include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -142,6 +144,19 @@ class TForm : public QDialog {
   virtual void FormActivate() {}
   void showEvent(QShowEvent *event) override;
 };
+
+// Controls of the windows, each with its object name and place (left, top, width, height
+// within its parent).
+QGroupBox *MakeGroup(QWidget *parent, const QString &name, const QRect &geometry,
+                     const QString &title);
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text);
+// A drop-down list that takes only a choice among its items, with nothing chosen.
+QComboBox *MakeList(QWidget *parent, const QString &name, const QRect &geometry,
+                    const QStringList &items);
+
+// The five pictures of a selection window: check badge, wall and roof cooling units, filter
+// fan, heater.
+TImageList *MakeSelectionPictures(QObject *parent);
 
 // Makes a push button that does not react to Enter pressed elsewhere in its dialog.
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,

@@ -44,10 +44,7 @@ QStringList Resources(const char *stem, int count) {
 }
 
 QLabel *Caption(QWidget *parent, const char *name, int x, int y, int width, const char *text) {
-  auto *label = new QLabel(Q(text), parent);
-  label->setObjectName(Q(name));
-  label->setGeometry(x, y, width, 16);
-  return label;
+  return climate::MakeLabel(parent, Q(name), QRect(x, y, width, 16), Q(text));
 }
 
 QLineEdit *NumberField(QWidget *parent, const char *name, int x, int y) {
@@ -63,20 +60,13 @@ QLineEdit *NumberField(QWidget *parent, const char *name, int x, int y) {
 
 QComboBox *List(QWidget *parent, const char *name, const QRect &geometry,
                 const QStringList &items) {
-  auto *box = new QComboBox(parent);
-  box->setObjectName(Q(name));
-  box->setGeometry(geometry);
-  box->addItems(items);
-  box->setCurrentIndex(-1);
+  QComboBox *box = climate::MakeList(parent, Q(name), geometry, items);
   box->setMaxVisibleItems(17);
   return box;
 }
 
 QGroupBox *Group(QWidget *parent, const char *name, const QRect &geometry, const char *title) {
-  auto *group = new QGroupBox(Q(title), parent);
-  group->setObjectName(Q(name));
-  group->setGeometry(geometry);
-  return group;
+  return climate::MakeGroup(parent, Q(name), geometry, Q(title));
 }
 
 // Value of a numeric field: its digits read as a decimal number.

@@ -36,9 +36,8 @@ QString Design(int index) {
 Tsave_form::Tsave_form(QWidget *parent)
     : TForm(parent, QStringLiteral("save_form"), Design(0), QSize(369, 72),
             QStringLiteral("Tahoma"), true) {
-  GroupBox6 = new QGroupBox(Design(1), this);
-  GroupBox6->setObjectName(QStringLiteral("GroupBox6"));
-  GroupBox6->setGeometry(8, 8, 353, 57);
+  GroupBox6 =
+      climate::MakeGroup(this, QStringLiteral("GroupBox6"), QRect(8, 8, 353, 57), Design(1));
   Button1 =
       climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(3, 20, 170, 30), Design(2));
   Button2 =

@@ -34,47 +34,27 @@ void Apply(const std::optional<float> &value, float &field) {
 Tvent_form::Tvent_form(QWidget *parent)
     : TForm(parent, QStringLiteral("vent_form"), Q("Подбор вентилятора"), QSize(416, 297),
             QStringLiteral("Tahoma"), true) {
-  Image1 = new climate::TImage(this, QStringLiteral("Image1"), QRect(8, 8, 100, 100));
-  ImageList1 = new climate::TImageList(
-      this, QStringLiteral("ImageList1"),
-      {QStringLiteral(":/assets/equip_0.svg"), QStringLiteral(":/assets/equip_1.svg"),
-       QStringLiteral(":/assets/equip_2.svg"), QStringLiteral(":/assets/equip_3.svg"),
-       QStringLiteral(":/assets/equip_4.svg")},
-      QSize(100, 100));
+  using namespace climate;
+  Image1 = new TImage(this, Q("Image1"), QRect(8, 8, 100, 100));
+  ImageList1 = MakeSelectionPictures(this);
 
-  GroupBox6 = new QGroupBox(Q("Основные параметры"), this);
-  GroupBox6->setObjectName(QStringLiteral("GroupBox6"));
-  GroupBox6->setGeometry(116, 8, 292, 100);
-  Label2 = new QLabel(Q("Высота над уровнем моря:"), GroupBox6);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  Label2->setGeometry(10, 27, 150, 16);
-  Point_sea = new QComboBox(GroupBox6);
-  Point_sea->setObjectName(QStringLiteral("Point_sea"));
-  Point_sea->setGeometry(162, 24, 120, 21);
-  Point_sea->addItems({Q("от 0 до 100"), Q("от 100 до 250"), Q("от 250 до 500"), Q("от 500 до 750"),
-                       Q("от 750 до 1000")});
-  Point_sea->setCurrentIndex(-1);
+  GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 292, 100), Q("Основные параметры"));
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 150, 16), Q("Высота над уровнем моря:"));
+  Point_sea = MakeList(GroupBox6, Q("Point_sea"), QRect(162, 24, 120, 21),
+                       {Q("от 0 до 100"), Q("от 100 до 250"), Q("от 250 до 500"),
+                        Q("от 500 до 750"), Q("от 750 до 1000")});
   Label2->setBuddy(Point_sea);
-  Label1 = new QLabel(Q("Напряжение:"), GroupBox6);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setGeometry(10, 63, 150, 16);
-  Volt_vent = new QComboBox(GroupBox6);
-  Volt_vent->setObjectName(QStringLiteral("Volt_vent"));
-  Volt_vent->setGeometry(162, 60, 120, 21);
-  Volt_vent->addItems({Q("~230 В"), Q("~115 В")});
-  Volt_vent->setCurrentIndex(-1);
+  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 150, 16), Q("Напряжение:"));
+  Volt_vent =
+      MakeList(GroupBox6, Q("Volt_vent"), QRect(162, 60, 120, 21), {Q("~230 В"), Q("~115 В")});
   Label1->setBuddy(Volt_vent);
 
-  GroupBox1 = new QGroupBox(Q("Список оборудования"), this);
-  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  GroupBox1->setGeometry(8, 114, 400, 175);
-  Button1 = climate::MakeButton(GroupBox1, QStringLiteral("Button1"), QRect(20, 20, 170, 30),
-                                Q("Создать спецификацию"));
+  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 400, 175), Q("Список оборудования"));
+  Button1 = MakeButton(GroupBox1, Q("Button1"), QRect(20, 20, 170, 30), Q("Создать спецификацию"));
   Button1->setEnabled(false);
-  Button2 = climate::MakeButton(GroupBox1, QStringLiteral("Button2"), QRect(210, 20, 170, 30),
-                                Q("Экспорт в отчет"));
+  Button2 = MakeButton(GroupBox1, Q("Button2"), QRect(210, 20, 170, 30), Q("Экспорт в отчет"));
   Button2->setEnabled(false);
-  Memo1 = new climate::TMemo(GroupBox1, QStringLiteral("Memo1"), QRect(3, 58, 394, 114));
+  Memo1 = new TMemo(GroupBox1, Q("Memo1"), QRect(3, 58, 394, 114));
   Memo1->setAccessibleName(Q("Список оборудования"));
 
   connect(Point_sea, &QComboBox::activated, this, Handler([this] { Point_seaChange(); }));

@@ -42,18 +42,10 @@ QStringList Items(const QComboBox *box) {
 
 }  // namespace
 
-class CoolWindowTest : public QObject {
+class CoolWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
-  }
-  void cleanup() { climate::DestroyWindows(); }
-
   void activationSetsPowerTextsAndVoltageList() {
     SetBalance(500, 40, 35);
     WhileOpen([] {

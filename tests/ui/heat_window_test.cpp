@@ -43,18 +43,10 @@ void Tick(QAbstractButton *box) {
 
 }  // namespace
 
-class HeatWindowTest : public QObject {
+class HeatWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
-  }
-  void cleanup() { climate::DestroyWindows(); }
-
   void captionsFollowTheLanguageAtEveryShowing() {
     SetBalance(0, 0);
     Gaervik->t_lang = 2;

@@ -43,18 +43,10 @@ const Enclosure kHeaterAndFan{"2000", "800", "600", 1, 4, "500", 35, -5, 50, 40,
 
 }  // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
-  }
-  void cleanup() { climate::DestroyWindows(); }
-
   void designTextsDifferFromTheRussianColumnInTwoPlaces() {
     QCOMPARE(Differences(1), (QStringList{"caption: Конфигуратор \"Norda aervik\" - Tervax - RU",
                                           "GroupBox4: 4. Температура внутри шкафа"}));

@@ -31,18 +31,10 @@ const Enclosure kNoSolution{"1000", "1000", "1000", 0, 0, "2750", 35, 30, 10, 25
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
-  }
-  void cleanup() { climate::DestroyWindows(); }
-
   void startsWithEightWindowsOnlyTheMainOneShown() {
     const QList<QWidget *> windows{Gaervik,    heat_form,  vent_form, cool_form,
                                    total_form, about_form, save_form, about_SW};

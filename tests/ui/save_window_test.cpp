@@ -45,20 +45,17 @@ QStringList ReadWorkbook(const QString &file) {
 
 }  // namespace
 
-class SaveWindowTest : public QObject {
+class SaveWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
   void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
+    WindowTest::init();
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
   }
   void cleanup() {
-    climate::DestroyWindows();
+    WindowTest::cleanup();
     dir_.reset();
   }
 

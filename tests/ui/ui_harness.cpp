@@ -75,6 +75,17 @@ void WhenShown(QWidget *window, std::function<void()> action) {
   timer->start();
 }
 
+void WindowTest::init() {
+  climate::CreateWindows();
+  Gaervik->show();
+  QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
+  Messages().Clear();
+}
+
+void WindowTest::cleanup() {
+  climate::DestroyWindows();
+}
+
 int RunTests(QObject *tests, int argc, char **argv) {
   climate::TApplication app(argc, argv);
   climate::SetMessagePresenter(&Messages());

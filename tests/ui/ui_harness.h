@@ -67,6 +67,16 @@ int IndexOfValue(QComboBox *box, int value);
 // ends the modal run by pressing a button of the window or closing it.
 void WhenShown(QWidget *window, std::function<void()> action);
 
+// Base of the window tests: every test function starts with the eight windows just created,
+// the main window shown and no message recorded, and ends by destroying the windows.
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ protected slots:
+  void init();
+  void cleanup();
+};
+
 // Runs a test object under the program's application object with messages recorded.
 int RunTests(QObject *tests, int argc, char **argv);
 

@@ -45,18 +45,10 @@ int LineCount(const QString &text) {
 
 }  // namespace
 
-class VentWindowTest : public QObject {
+class VentWindowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
-  }
-  void cleanup() { climate::DestroyWindows(); }
-
   void activationDrawsThePictureAndSetsRussianTexts() {
     SetBalance(0, 2);
     vent_form->setWindowTitle("x");

@@ -77,18 +77,10 @@ void CloseBox(QWidget *w) {
 
 }  // namespace
 
-class WorkflowTest : public QObject {
+class WorkflowTest : public WindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    climate::CreateWindows();
-    Gaervik->show();
-    QVERIFY(QTest::qWaitForWindowExposed(Gaervik));
-    Messages().Clear();
-  }
-  void cleanup() { climate::DestroyWindows(); }
-
   void heaterAndFanWithTheFanExportedFirst() {
     Select(kHeaterAndFan);
     QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), vent_form);
