@@ -49,6 +49,8 @@ class MainWindowTest : public WindowTest {
     for (int i = 1; i < windows.size(); ++i) QCOMPARE(windows[i]->parentWidget(), Gaervik);
 
     QCOMPARE(Gaervik->centralWidget()->size(), QSize(674, 488));
+    // The flame icon, drawn from its SVG for every window.
+    for (QWidget *w : windows) QVERIFY(!w->windowIcon().pixmap(32, 32).isNull());
     QCOMPARE(Gaervik->windowTitle(), QString("Конфигуратор \"Norda aervik\" - Tervax - RU"));
     QCOMPARE(Gaervik->GroupBox4->title(), QString("4. Температура внутри шкафа"));
     QCOMPARE(Gaervik->t_lang, 1);
