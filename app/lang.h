@@ -26,11 +26,6 @@ void SetText(int32_t t_lang, const Text &text, Setter &&set) {
   if (t_lang == kEnglish && text.en != nullptr) set(text.en);
 }
 
-template <class Setter>
-void SetRussianOnly(int32_t t_lang, const char *ru, Setter &&set) {
-  if (t_lang == kRussian) set(ru);
-}
-
 // Writes the text of the language number into `target`; other numbers leave it unchanged.
 inline void SetText(int32_t t_lang, const Text &text, std::string &target) {
   SetText(t_lang, text, [&target](const char *s) { target = s; });

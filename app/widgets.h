@@ -48,7 +48,6 @@ class TImageList : public QObject {
  public:
   TImageList(QObject *parent, const QString &name, const QStringList &resources, QSize size);
   int count() const { return static_cast<int>(resources_.size()); }
-  QSize size() const { return size_; }
   // The picture at `index` with transparent background, rendered for `scale` device pixels.
   // Pictures are rendered when first drawn, which keeps start-up short.
   QImage picture(int index, qreal scale = 1.0) const;
@@ -78,12 +77,10 @@ class TImage : public QWidget {
   void SetPicture(const QString &resource);
 
   QColor brushColour() const { return brush_; }
-  bool isBlank() const { return canvas_.isNull() && pending_.isEmpty(); }
   // The last picture drawn since the box was last cleared or filled, or -1.
   int pictureIndex() const { return picture_; }
   // The list the last picture came from.
   const TImageList *pictureList() const { return list_; }
-  QImage canvas() const { return canvas_; }
 
  protected:
   void paintEvent(QPaintEvent *event) override;

@@ -71,6 +71,11 @@ float TransferCoefficient(int material) {
   }
 }
 
+float HeatSurplus(float PHG, float K, float S, float TEMAX, float TENMAX) {
+  const double walls = static_cast<double>(K) * S * (static_cast<double>(TENMAX) - TEMAX);
+  return static_cast<float>(PHG - walls);
+}
+
 HeatBalance ComputeBalance(const EnclosureInput &in) {
   HeatBalance b;
   b.S = EffectiveSurface(in.installation, in.height_mm, in.width_mm, in.depth_mm);

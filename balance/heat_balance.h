@@ -73,6 +73,11 @@ struct HeatBalance {
   int32_t cooler = 0;
 };
 
+// Heat in W that a fan or a cooling unit must take out of the enclosure: the dissipation
+// less what the walls give off at the maximum inside temperature against the maximum
+// ambient (with an ambient above the inside maximum, plus what flows in through them).
+float HeatSurplus(float PHG, float K, float S, float TEMAX, float TENMAX);
+
 // Computes the balance of a complete input whose effective surface is not zero.
 HeatBalance ComputeBalance(const EnclosureInput &in);
 

@@ -38,9 +38,6 @@ class Object : public std::enable_shared_from_this<Object> {
   // object.member(args), called as a method
   Value Call(const std::string &member, const Args &args = {});
 
-  // The object's kind, as it appears in error texts.
-  const std::string &TypeName() const { return type_name_; }
-
  protected:
   explicit Object(std::string type_name) : type_name_(std::move(type_name)) {}
 

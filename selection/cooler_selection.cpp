@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/lang.h"
+#include "balance/heat_balance.h"
 #include "balance/numbers.h"
 
 namespace climate {
@@ -115,9 +116,7 @@ int SupplyOf(const CoolingBand &band, int voltage_index) {
 }
 
 float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX) {
-  const double power = static_cast<double>(PHG) - static_cast<double>(K) * static_cast<double>(S) *
-                                                      (static_cast<double>(TENMAX) - TEMAX);
-  return static_cast<float>(power);
+  return HeatSurplus(PHG, K, S, TEMAX, TENMAX);
 }
 
 CoolerActivation ActivateCooler(const CoolerInputs &in) {

@@ -62,7 +62,7 @@ Mounting MountingOf(int mounting_index);
 int SupplyOf(const CoolingBand &band, int voltage_index);
 
 // Cooling power the unit must deliver: the dissipation plus the heat flowing in through
-// the walls, PHG − K · S · (TENMAX − TEMAX).
+// the walls: the heat surplus PHG − K · S · (TENMAX − TEMAX).
 float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX);
 
 // What the window reads when it is activated.

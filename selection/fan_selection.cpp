@@ -1,6 +1,7 @@
 #include "selection/fan_selection.h"
 
 #include "app/lang.h"
+#include "balance/heat_balance.h"
 #include "balance/numbers.h"
 
 namespace climate {
@@ -63,8 +64,7 @@ const FanSize *FanSizeFor(float air_flow) {
 }
 
 float HeatToCarryOut(float PHG, float K, float S, float TEMAX, float TENMAX) {
-  const double walls = static_cast<double>(K) * S * (static_cast<double>(TENMAX) - TEMAX);
-  return static_cast<float>(PHG - walls);
+  return HeatSurplus(PHG, K, S, TEMAX, TENMAX);
 }
 
 namespace {

@@ -49,7 +49,7 @@ extern const CatalogueItem kFanHygrostat;
 const FanSize *FanSizeFor(float air_flow);
 
 // Heat, in W, that ventilation must carry out: the dissipation less what the walls give off
-// at the maximum inside temperature against the maximum ambient.
+// at the maximum inside temperature against the maximum ambient: the heat surplus.
 float HeatToCarryOut(float PHG, float K, float S, float TEMAX, float TENMAX);
 
 // What the create operation works from: the window's heat to carry out, the main window's
