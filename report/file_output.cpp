@@ -51,11 +51,11 @@ QString FinalName(const QString &file_name) {
   return info.filePath();
 }
 
-// A file whose permissions let nobody write it is protected, even against a user whom the
-// system would let through.
+// A file whose mode lets nobody write it is protected, even against a user whom the system
+// would let through. (The mode's bits, not the rights of the user running the program.)
 bool WriteProtected(const QFileInfo &file) {
   constexpr QFile::Permissions kAnyWrite =
-      QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+      QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
   return file.exists() && !file.isDir() && !(file.permissions() & kAnyWrite);
 }
 
