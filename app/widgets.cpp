@@ -170,18 +170,29 @@ void TLabel::paintEvent(QPaintEvent *) {
 
 TLinkLabel::TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry)
     : TLabel(parent, name, geometry) {
-  setCursor(Qt::PointingHandCursor);
+  SetActive(false);
+}
+
+void TLinkLabel::SetActive(bool active) {
+  active_ = active;
   QFont f = font();
-  f.setBold(true);
-  f.setUnderline(true);
+  f.setBold(active);
+  f.setUnderline(active);
   setFont(f);
-  QPalette p = palette();
-  p.setColor(QPalette::WindowText, QColor(0x00, 0x33, 0x99));
-  setPalette(p);
+  if (active) {
+    setCursor(Qt::PointingHandCursor);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, QColor(0x00, 0x33, 0x99));
+    setPalette(p);
+  } else {
+    unsetCursor();
+    setPalette(QPalette());
+  }
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+  if (active_ && event->button() == Qt::LeftButton &&
+      rect().contains(event->position().toPoint())) {
     emit clicked();
   }
   QLabel::mouseReleaseEvent(event);

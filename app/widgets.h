@@ -113,17 +113,24 @@ class TLabel : public QLabel {
   void paintEvent(QPaintEvent *event) override;
 };
 
-// A text label with a hand cursor that reports clicks.
+// A text label that can act as a link: while active it shows the link style and the hand
+// cursor and reports clicks; otherwise it is plain text that ignores them.
 class TLinkLabel : public TLabel {
   Q_OBJECT
  public:
   TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry);
+
+  void SetActive(bool active);
+  bool IsActive() const { return active_; }
 
  signals:
   void clicked();
 
  protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
+
+ private:
+  bool active_ = false;
 };
 
 // A fixed-size dialog window of the program: fixed border, system menu, optionally a

@@ -233,6 +233,12 @@ void TGaervik::FormCreate() {
   // The design texts of the suggestion labels are placeholders.
   name_p1->setText(QString());
   name_p2->setText(QString());
+  RefreshSuggestionLinks();
+}
+
+void TGaervik::RefreshSuggestionLinks() {
+  name_p1->SetActive(!name_p1->text().isEmpty() && FirstSuggestionWindow() != nullptr);
+  name_p2->SetActive(!name_p2->text().isEmpty() && SecondSuggestionWindow() != nullptr);
 }
 
 void TGaervik::showEvent(QShowEvent *event) {
@@ -275,6 +281,7 @@ void TGaervik::InputChanged(bool hide_pictures) {
   name_p1->setText(QString());
   name_p2->setText(QString());
   Total_spec->setEnabled(false);
+  RefreshSuggestionLinks();
   ResetSelectionWindows(hide_pictures ? SelectionReset::PictureHiding : SelectionReset::Plain);
 }
 
@@ -301,6 +308,15 @@ void TGaervik::box7Change() {
 }
 
 void TGaervik::Button1Click() {
+  // However the calculation ends, the suggestion texts then react as the new counters say.
+  struct Refresh {
+    TGaervik *window;
+    ~Refresh() { window->RefreshSuggestionLinks(); }
+  } refresh{this};
+  Calculate();
+}
+
+void TGaervik::Calculate() {
   ResetSelectionWindows(SelectionReset::Full);
   Total_spec->setEnabled(false);
 

@@ -115,6 +115,10 @@ class TGaervik : public QMainWindow {
   void lang_m_2_1Click();
   void lang_m_2_2Click();
 
+  // Shows each suggestion text as a link exactly while a click on it opens a window: it has
+  // a text and the counters name a window for it.
+  void RefreshSuggestionLinks();
+
  protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
   void showEvent(QShowEvent *event) override;
@@ -123,6 +127,7 @@ class TGaervik : public QMainWindow {
   void BuildInputs(QWidget *client);
   void BuildResults(QWidget *client);
   void InputChanged(bool hide_pictures);
+  void Calculate();
   void ApplyLanguage(int32_t t_lang);
   bool activated_ = false;
 };

@@ -12,6 +12,15 @@ enum class SelectionReset {
 // Resets the heater, fan and cooling windows, in that order.
 void ResetSelectionWindows(SelectionReset variant);
 
+namespace climate {
+class TForm;
+}
+
+// The window a click on the first or the second suggestion opens by the main window's
+// counters, or nullptr when it opens none.
+climate::TForm *FirstSuggestionWindow();
+climate::TForm *SecondSuggestionWindow();
+
 // Opens the window of the first suggestion by the main window's counters and, once it is
 // closed however that happened, records that it was opened from there.
 void OpenFromFirstSuggestion();

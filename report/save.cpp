@@ -85,6 +85,9 @@ void Tsave_form::Button2Click() {
   in.heat = Gaervik->heat;
   in.cooler = Gaervik->cooler;
   in.vent = Gaervik->vent;
+  in.heater_listed = heat_form->ItemsListed();
+  in.cooler_listed = cool_form->ItemsListed();
+  in.fan_listed = vent_form->ItemsListed();
   in.heater = {S(heat_form->heat_code), S(heat_form->heat_name), S(heat_form->heat_qnt)};
   in.heater_2 = {S(heat_form->heat_code_2), S(heat_form->heat_name_2), S(heat_form->heat_qnt_2)};
   in.q_mem = heat_form->q_mem;

@@ -12,17 +12,21 @@ std::vector<SheetRow> SheetRows(const SheetInput &in) {
     if (item.code.empty() && item.name.empty() && item.qnt.empty()) return;
     rows.push_back({item.code, item.name, item.qnt});
   };
-  if (in.heat > 0) add(in.heater);
-  if (in.heat > 0 && in.q_mem > 1) add(in.heater_2);
-  if (in.cooler > 0) add(in.cooler_unit);
-  if (in.vent > 0) {
+  const bool heater = in.heat > 0 && in.heater_listed;
+  const bool fan = in.vent > 0 && in.fan_listed;
+  if (heater) add(in.heater);
+  if (heater && in.q_mem > 1) add(in.heater_2);
+  if (in.cooler > 0 && in.cooler_listed) add(in.cooler_unit);
+  if (fan) {
     add(in.fan);
     add(in.grille);
   }
-  if (in.heat > 0) {
+  // With a heater in the solution its window switches the climate, listed or not: the fan
+  // window then holds no accessories of this calculation.
+  if (heater) {
     add(in.heater_thermostat);
     add(in.heater_hygrostat);
-  } else if (in.vent > 0) {
+  } else if (in.heat <= 0 && fan) {
     add(in.fan_thermostat);
     add(in.fan_hygrostat);
   }

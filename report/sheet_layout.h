@@ -19,6 +19,12 @@ struct SheetInput {
   int32_t heat = 0;
   int32_t cooler = 0;
   int32_t vent = 0;
+  // Whether each window's list shows the result of the create that chose its items. A list
+  // emptied since (a reset, a new choice in the window) takes the window's items out of the
+  // workbook; what the user types into a list does not.
+  bool heater_listed = false;
+  bool cooler_listed = false;
+  bool fan_listed = false;
   // Heater window.
   SheetItem heater;
   SheetItem heater_2;
@@ -37,8 +43,9 @@ struct SheetInput {
 using SheetRow = std::array<std::string, 3>;
 
 // The rows from the first down, the header "Код", "Наименование", "Количество" first.
-// The thermostat and hygrostat come from the heater window when a heater is part of the
-// solution, otherwise from the fan window when a fan is. An item whose code, name and
+// A kind of equipment gets rows when its counter is greater than 0 and its window lists the
+// items. The thermostat and hygrostat come from the heater window when a heater is part of
+// the solution, otherwise from the fan window when a fan is. An item whose code, name and
 // quantity are all empty (a selection without a solution) gets no row.
 std::vector<SheetRow> SheetRows(const SheetInput &in);
 

@@ -83,15 +83,35 @@ void Tcool_form::Type_coolChange() {
   Image1->FillAndDraw(climate::ButtonFace(), *ImageList1,
                       wall ? kWallUnitPicture : kRoofUnitPicture);
   Volt_cool->setCurrentIndex(-1);
-  Memo1->clear();
+  ClearList();
   Button1->setEnabled(false);
   Button2->setEnabled(false);
 }
 
 void Tcool_form::Volt_coolEndEdit() {
   Button1->setEnabled(true);
-  Memo1->clear();
+  ClearList();
   Button2->setEnabled(false);
+}
+
+void Tcool_form::ClearList() {
+  Memo1->clear();
+  items_listed_ = false;
+}
+
+void Tcool_form::Reset(SelectionReset variant) {
+  Type_cool->setCurrentIndex(-1);
+  Volt_cool->setCurrentIndex(-1);
+  ClearList();
+  Image1->hide();
+  Button1->setEnabled(false);
+  Button2->setEnabled(false);
+  if (variant == SelectionReset::Full) {
+    // A new calculation: no unit of the last one may reach a report.
+    cool_code.clear();
+    cool_name.clear();
+    cool_qnt.clear();
+  }
 }
 
 void Tcool_form::Button1Click() {
@@ -102,6 +122,7 @@ void Tcool_form::Button1Click() {
   if (created.cool_name) cool_name = Q(*created.cool_name);
   if (created.cool_qnt) cool_qnt = Q(*created.cool_qnt);
   if (created.list_text) Memo1->setText(Q(*created.list_text));
+  items_listed_ = true;
 }
 
 void Tcool_form::Button2Click() {

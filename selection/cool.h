@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "app/widgets.h"
+#include "balance/workflow.h"
 
 class Tcool_form : public climate::TForm {
  public:
@@ -36,6 +37,17 @@ class Tcool_form : public climate::TForm {
   void Volt_coolEndEdit();
   void Button1Click();
   void Button2Click();
+
+  // The main window's reset of this window: every variant hides the picture, and the full
+  // reset also forgets the unit.
+  void Reset(SelectionReset variant);
+  // Whether the list shows the result of the create that chose the unit: only then does the
+  // unit belong in the workbook.
+  bool ItemsListed() const { return items_listed_; }
+
+ private:
+  void ClearList();
+  bool items_listed_ = false;
 };
 
 extern Tcool_form *cool_form;

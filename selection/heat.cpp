@@ -118,17 +118,39 @@ void Theat_form::box1EndEdit() {
   check_compact->setChecked(false);
   check_termo->setChecked(false);
   Button2->setEnabled(false);
-  Memo1->clear();
+  ClearList();
 }
 
 void Theat_form::check_compactClick() {
   Button2->setEnabled(false);
+  ClearList();
+}
+
+void Theat_form::ClearList() {
   Memo1->clear();
+  items_listed_ = false;
+}
+
+void Theat_form::Reset(SelectionReset variant) {
+  box1->setCurrentIndex(-1);
+  // Unticking a ticked option runs its click handler, which empties the list as well.
+  check_compact->setChecked(false);
+  check_termo->setChecked(false);
+  ClearList();
+  if (variant == SelectionReset::PictureHiding) Image1->hide();
+  Button1->setEnabled(false);
+  Button2->setEnabled(false);
+  if (variant == SelectionReset::Full) {
+    // A new calculation: no item of the last one may reach a report.
+    climate::HeaterItems none;
+    none.qnt_p = U(qnt_p);
+    StoreItems(*this, none);
+  }
 }
 
 void Theat_form::Button1Click() {
   Button2->setEnabled(true);
-  Memo1->clear();
+  ClearList();
 
   climate::HeaterSelectionInput in;
   in.mode = box1->currentIndex();
@@ -146,6 +168,7 @@ void Theat_form::Button1Click() {
   PCOM_HEAT = result.PCOM_HEAT;
   StoreItems(*this, result.items);
   Memo1->setText(Q(result.list_text));
+  items_listed_ = true;
 }
 
 void Theat_form::Button2Click() {

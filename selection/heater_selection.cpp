@@ -118,12 +118,20 @@ HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterItems 
       f.q_mem = 2;
     }
   } else {
-    // No heater: nothing of an earlier selection may remain for the reports.
+    // No heater: nothing of an earlier selection may remain for the reports. Without a fan
+    // the thermostat and hygrostat would switch nothing; with one they stay, since the fan
+    // takes its thermostat from this window.
     result.outcome =
         power > kLargestBand ? HeaterOutcome::NoSolution : HeaterOutcome::NoPowerRequired;
     f.heat_code.clear();
     f.heat_code_2.clear();
     f.q_mem = 0;
+    if (in.vent == 0) {
+      for (std::string *field :
+           {&f.term_code, &f.term_name, &f.term_qnt, &f.gigro_code, &f.gigro_name, &f.gigro_qnt}) {
+        field->clear();
+      }
+    }
   }
 
   SetText(lang, heat_texts::kUnit, f.qnt_p);

@@ -77,14 +77,36 @@ void Tvent_form::FormActivate() {
 
 void Tvent_form::Point_seaChange() {
   Volt_vent->setCurrentIndex(-1);
-  Memo1->clear();
+  ClearList();
   Button2->setEnabled(false);
 }
 
 void Tvent_form::Volt_ventEndEdit() {
   Button1->setEnabled(true);
-  Memo1->clear();
+  ClearList();
   Button2->setEnabled(false);
+}
+
+void Tvent_form::ClearList() {
+  Memo1->clear();
+  items_listed_ = false;
+}
+
+void Tvent_form::Reset(SelectionReset variant) {
+  Point_sea->setCurrentIndex(-1);
+  Volt_vent->setCurrentIndex(-1);
+  ClearList();
+  if (variant == SelectionReset::PictureHiding) Image1->hide();
+  Button1->setEnabled(false);
+  Button2->setEnabled(false);
+  if (variant == SelectionReset::Full) {
+    // A new calculation: no item of the last one may reach a report.
+    for (QString *field :
+         {&vent_code, &vent_name, &vent_qnt, &vent_code_2, &vent_name_2, &vent_qnt_2, &term_code,
+          &term_name, &term_qnt, &gigro_code, &gigro_name, &gigro_qnt}) {
+      field->clear();
+    }
+  }
 }
 
 void Tvent_form::Button1Click() {
@@ -116,6 +138,8 @@ void Tvent_form::Button1Click() {
   Apply(f.gigro_qnt, gigro_qnt);
   Apply(f.qnt_pv, qnt_pv);
   if (result.list_text) Memo1->setText(QString::fromStdString(*result.list_text));
+  // Without an altitude the list asks for one and nothing was chosen.
+  items_listed_ = result.export_enabled;
 }
 
 void Tvent_form::Button2Click() {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "app/widgets.h"
+#include "balance/workflow.h"
 
 class Tvent_form : public climate::TForm {
  public:
@@ -48,6 +49,16 @@ class Tvent_form : public climate::TForm {
   void Volt_ventEndEdit();
   void Button1Click();
   void Button2Click();
+
+  // The main window's reset of this window; the full reset also forgets the items.
+  void Reset(SelectionReset variant);
+  // Whether the list shows the result of the create that chose the items: only then do the
+  // items belong in the workbook.
+  bool ItemsListed() const { return items_listed_; }
+
+ private:
+  void ClearList();
+  bool items_listed_ = false;
 };
 
 extern Tvent_form *vent_form;

@@ -144,7 +144,18 @@ TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
          {&f.heat_code, &f.heat_name, &f.heat_qnt, &f.heat_code_2, &f.heat_name_2, &f.heat_qnt_2}) {
       EXPECT_EQ(*field, "") << power;
     }
-    EXPECT_EQ(f.term_code, "TK-NC");  // the accessories are chosen whatever the power
+    // Without a fan no thermostat or hygrostat is left to switch nothing.
+    for (const std::string *field :
+         {&f.term_code, &f.term_name, &f.term_qnt, &f.gigro_code, &f.gigro_name, &f.gigro_qnt}) {
+      EXPECT_EQ(*field, "") << power;
+    }
+    // With a fan they stay: the fan takes its thermostat from the heater window.
+    const HeaterItems with_fan =
+        SelectHeaters(ForPower(power, false, false, kRussian, 1), TwoModels()).items;
+    EXPECT_EQ(with_fan.term_code + " " + with_fan.term_qnt, "TK-CO 1") << power;
+    EXPECT_EQ(with_fan.gigro_code + " " + with_fan.gigro_name,
+              "HG-CO Гигростат, перекидной контакт")
+        << power;
   }
 }
 

@@ -58,6 +58,7 @@ TEST(TextReport, FileNameAlwaysGetsTxt) {
 
 SheetInput Fields() {
   SheetInput in;
+  in.heater_listed = in.cooler_listed = in.fan_listed = true;
   in.heater = {"HK-V400", "heater", "1"};
   in.heater_2 = {"HK-V250", "heater 2", "1"};
   in.heater_thermostat = {"TK-NC", "heater thermostat", "1"};
@@ -144,6 +145,50 @@ TEST(SheetLayout, EmptyItemsGetNoRowOthersAreWrittenAsTheyAre) {
                                                   {"FK-X", "", "1"},
                                                   {"TK-NC", "heater thermostat", "1"},
                                                   {"HG-CO", "heater hygrostat", "1"}}));
+}
+
+// A window whose list was emptied after its create (a reset, a new choice, an option ticked)
+// gives the workbook nothing, not even the accessories of its last create.
+TEST(SheetLayout, AWindowWhoseListWasEmptiedGivesNoRows) {
+  struct Case {
+    const char *what;
+    int32_t heat, cooler, vent;
+    bool heater_listed, cooler_listed, fan_listed;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      {"heater and fan, heater list emptied",
+       1,
+       0,
+       1,
+       false,
+       true,
+       true,
+       {"FK-270-230 fan", "GK-270 grille"}},
+      {"heater and fan, fan list emptied",
+       2,
+       0,
+       1,
+       true,
+       true,
+       false,
+       {"HK-V400 heater", "TK-NC heater thermostat", "HG-CO heater hygrostat"}},
+      {"heater alone, list emptied", 2, 0, 0, false, true, true, {}},
+      {"fan alone, list emptied", 0, 0, 1, true, true, false, {}},
+      {"cooling alone, list emptied", 0, 1, 0, true, false, true, {}},
+      {"heater and cooling, both emptied", 2, 1, 0, false, false, true, {}},
+  };
+  for (const Case &c : cases) {
+    SheetInput in = Fields();
+    in.heat = c.heat;
+    in.cooler = c.cooler;
+    in.vent = c.vent;
+    in.q_mem = 1;
+    in.heater_listed = c.heater_listed;
+    in.cooler_listed = c.cooler_listed;
+    in.fan_listed = c.fan_listed;
+    EXPECT_EQ(CodesAndNames(SheetRows(in)), c.rows) << c.what;
+  }
 }
 
 }  // namespace

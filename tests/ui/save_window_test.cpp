@@ -14,6 +14,7 @@
 #include "selection/cool.h"
 #include "selection/heat.h"
 #include "selection/venti.h"
+#include "tests/ui/journey.h"
 #include "tests/ui/ui_harness.h"
 
 using namespace testing_ui;
@@ -35,13 +36,6 @@ void InSaveWindow(std::function<void()> action) {
   WhenShown(save_form, std::move(action));
   Gaervik->Total_spec->setEnabled(true);
   Click(Gaervik->Total_spec);
-}
-
-QStringList ReadWorkbook(const QString &file) {
-  QProcess reader;
-  reader.start("/usr/bin/python3", {READ_XLSX_SCRIPT, file});
-  reader.waitForFinished();
-  return QString::fromUtf8(reader.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 }  // namespace
@@ -139,37 +133,25 @@ class SaveWindowTest : public WindowTest {
   }
 
   void workbookFromTheItemFields() {
-    Gaervik->heat = 2;
-    Gaervik->vent = 1;
-    heat_form->heat_code = "HK-V400";
-    heat_form->heat_name = "Обогреватель";
-    heat_form->heat_qnt = "1";
-    heat_form->q_mem = 1;
-    heat_form->heat_code_2 = "HK-V250";  // left from an earlier two-model selection
-    heat_form->term_code = "TK-CO";
-    heat_form->term_name = "Термостат";
-    heat_form->term_qnt = "1";
-    heat_form->gigro_code = "HG-CO";
-    heat_form->gigro_name = "Гигростат";
-    heat_form->gigro_qnt = "1";
+    // A heater and a fan, both created and exported; then the user edits the heater list.
+    Select(Enclosure{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10});
+    QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
+    QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), vent_form);
     heat_form->Memo1->setText("edited by the user, not in the workbook");
-    vent_form->vent_code = "FK-270-230";
-    vent_form->vent_name = "Вентилятор";
-    vent_form->vent_qnt = "1";
-    vent_form->vent_code_2 = "GK-270";
-    vent_form->vent_name_2 = "Решётка";
-    vent_form->vent_qnt_2 = "1";
-    vent_form->term_code = "TK-NO";
     const QString file = dir_->filePath("book");
     Messages().file_names.enqueue(file);
     InSaveWindow([] { Click(save_form->Button2); });
 
     QVERIFY(!save_form->isVisible());
-    QCOMPARE(ReadWorkbook(file + ".xlsx"),
-             (QStringList{R"(["Код", "Наименование", "Количество"])",
-                          R"(["HK-V400", "Обогреватель", 1])", R"(["FK-270-230", "Вентилятор", 1])",
-                          R"(["GK-270", "Решётка", 1])", R"(["TK-CO", "Термостат", 1])",
-                          R"(["HG-CO", "Гигростат", 1])"}));
+    QCOMPARE(
+        ReadWorkbook(file + ".xlsx"),
+        (QStringList{
+            R"(["Код", "Наименование", "Количество"])",
+            R"(["HK-V400", "Обогреватель с клеммной колодкой и вентилятором, б/кабеля P=400W", 1])",
+            R"(["FK-270-230", "Вентилятор c решёткой и фильтром, 230/270  м3/час, 230В", 1])",
+            R"(["GK-270", "Вентиляционная решётка с фильтром, 250 x 250 мм", 1])",
+            R"x(["TK-CO", "Термостат, диапазон +5 ~ +60 градусов С, перекидной контакт (NO/NC)", 1])x",
+            R"(["HG-CO", "Гигростат, перекидной контакт", 1])"}));
   }
 
   void withoutTheComponentTheWorkbookButtonStaysDisabled() {

@@ -1,0 +1,45 @@
+// A user's journey through the windows for tests: the select button, the suggestions and
+// the modal windows they open, and the saved files read back.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+#include "app/widgets.h"
+#include "tests/ui/ui_harness.h"
+
+namespace testing_ui {
+
+// Fills every input and presses the select button.
+void Select(const Enclosure &e);
+
+// Clicks a suggestion text and runs `work` in the selection window that opens; `work` must
+// close it. Returns the window that opened, or nullptr when the click opened none. A window
+// still open after the time limit is closed and the test is failed.
+QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work);
+
+// In an open selection window: makes a first choice of every list and presses create.
+void Create(QWidget *window);
+// Create, then the export button, which closes the window.
+void Export(QWidget *window);
+// Closes the window with its close box.
+void CloseBox(QWidget *window);
+
+// Opens the save window from the total-specification button and presses its text or
+// workbook button with `file` chosen in the file dialog. Returns false when the save
+// window did not open (the button is disabled) or did not close after the save.
+bool SaveText(const QString &file);
+bool SaveWorkbook(const QString &file);
+
+// The rows of a workbook as the independent reader prints them, one JSON list per line.
+QStringList ReadWorkbook(const QString &file);
+// The same for several workbooks at once, in their order (one start of the reader).
+QList<QStringList> ReadWorkbooks(const QStringList &files);
+// The whole contents of a file, or "<missing>".
+QByteArray ReadFile(const QString &file);
+
+}  // namespace testing_ui
