@@ -1,6 +1,7 @@
 // The save window: the text file and the workbook written from the selection windows.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +131,67 @@ class SaveWindowTest : public WindowTest {
     QVERIFY2(Messages().errors[1].contains(base + ".xlsx"), qPrintable(Messages().errors[1]));
     QCOMPARE(vent_form->Memo1->text(), QString("FK-015-230 x 1"));
     QCOMPARE(Gaervik->vent, 1);
+  }
+
+  // The text file and the workbook are put in place alike: a failed flush, a write-protected
+  // file, a symbolic link and a name as long as the file system allows.
+  void bothExportsGuardTheFileAlike_data() {
+    QTest::addColumn<bool>("workbook");
+    QTest::addColumn<QString>("situation");
+    for (const char *situation : {"flush fails", "write-protected", "symbolic link", "long name"}) {
+      QTest::addRow("text file, %s", situation) << false << QString(situation);
+      QTest::addRow("workbook, %s", situation) << true << QString(situation);
+    }
+  }
+  void bothExportsGuardTheFileAlike() {
+    QFETCH(bool, workbook);
+    QFETCH(QString, situation);
+    Gaervik->heat = 2;
+    heat_form->Memo1->setText("HK-V400 x 1");
+    const QString extension = workbook ? ".xlsx" : ".txt";
+    const QString stem = situation == "long name" ? QString(255 - 4 - (workbook ? 1 : 0), 'n')
+                                                  : QStringLiteral("spec");
+    const QString file = dir_->filePath(stem + extension);  // the file the export writes
+    QString target = file;
+    if (situation == "symbolic link") {
+      target = dir_->filePath("real" + extension);
+      QVERIFY(QFile::link(target, file));
+    }
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+    old.close();
+    if (situation == "write-protected") QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+    if (situation == "flush fails") {
+      climate::InjectFileFault(
+          climate::FileFault{climate::FileStep::Flush, "No space left on device"});
+    }
+    const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    Messages().file_names.enqueue(workbook ? file : dir_->filePath(stem));
+    bool stayed_open = false;
+    InSaveWindow([&] {
+      Click(workbook ? save_form->Button2 : save_form->Button1);
+      stayed_open = save_form->isVisible();
+      if (stayed_open) save_form->close();
+    });
+    climate::InjectFileFault(std::nullopt);
+
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    if (situation == "flush fails" || situation == "write-protected") {
+      QVERIFY(stayed_open);
+      QCOMPARE(Messages().errors.size(), 1);
+      const QString cause =
+          situation == "flush fails" ? "No space left on device" : "защищён от записи";
+      QVERIFY2(Messages().errors[0].contains(file) && Messages().errors[0].contains(cause),
+               qPrintable(Messages().errors[0]));
+      QCOMPARE(Read(target), QByteArray("old contents"));
+    } else {
+      QVERIFY(!stayed_open);
+      QVERIFY2(Messages().errors.isEmpty(), qPrintable(Messages().errors.join('\n')));
+      QVERIFY(Read(target).startsWith(workbook ? QByteArray("PK") : kHeaterHeading));
+      if (situation == "symbolic link") QVERIFY(QFileInfo(file).isSymLink());
+    }
   }
 
   void workbookFromTheItemFields() {
