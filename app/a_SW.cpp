@@ -19,8 +19,8 @@ QLabel *Line(QWidget *parent, const climate::TextEntry &entry, const QRect &geom
 }  // namespace
 
 Tabout_SW::Tabout_SW(QWidget *parent)
-    : TForm(parent, QStringLiteral("about_SW"), QString::fromUtf8(climate::about_texts::kCaption),
-            QSize(482, 160), QStringLiteral("Tahoma"), false) {
+    : TForm(parent, QStringLiteral("about_SW"), QSize(482, 160), QStringLiteral("Tahoma"), false) {
+  setWindowTitle(QString::fromUtf8(climate::about_texts::kCaption));
   const auto &lines = climate::about_texts::kLines;
   StaticText1 = Line(this, lines[0], QRect(8, 16, 466, 25));
   StaticText2 = Line(this, lines[1], QRect(8, 47, 466, 25));

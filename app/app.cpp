@@ -44,6 +44,7 @@ void CreateWindows() {
   automation::RegisterSpreadsheetComponent(PutFileInPlaceUtf8);
   // The main window first; the dialogs belong to it, so they have no taskbar button.
   Gaervik = new TGaervik();
+  SetLanguageSource([] { return Gaervik != nullptr ? Gaervik->t_lang : kRussian; });
   heat_form = new Theat_form(Gaervik);
   vent_form = new Tvent_form(Gaervik);
   cool_form = new Tcool_form(Gaervik);

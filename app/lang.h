@@ -40,6 +40,28 @@ struct TextEntry {
   Text text;
 };
 
+// Messages of errors that the program reports in the error box, in the language of the
+// interface (the main window's language number; Russian before it is set). Code far from the
+// windows reads the language through a source the main window installs.
+namespace error_texts {
+inline constexpr Text kUnknown{"Неизвестная ошибка", "Unknown error"};
+inline constexpr Text kPictureNotFound{"Не найдена картинка: ", "Picture not found: "};
+inline constexpr Text kNoPicture{"Нет картинки с номером ", "No picture with the number "};
+inline constexpr Text kNoControl{"Нет элемента окна для текста: ", "No control for the text: "};
+inline constexpr Text kBadNumber{"Недопустимое значение в поле: ", "Invalid value in the field: "};
+}  // namespace error_texts
+
+// The text in the interface's language: English for 2, Russian otherwise.
+inline const char *InInterfaceLanguage(const Text &text, int32_t t_lang) {
+  return t_lang == kEnglish && text.en != nullptr ? text.en : text.ru;
+}
+
+// The unit word that closes every specification line of the selection windows.
+inline constexpr Text kUnitWord{"шт.", "pcs."};
+
+// The accessible name of the selection windows' list boxes.
+inline constexpr const char *kListBoxName = "Список оборудования";
+
 // ---------------------------------------------------------------------------------------
 // Main window.
 namespace main_texts {
@@ -107,6 +129,10 @@ inline constexpr Text kZeroSurface{
     "The surface of the enclosure is zero for these dimensions, no calculation is possible.\r"
     "Please check the height, width and depth!"};
 
+// Accessible names of the two suggestion texts.
+inline constexpr const char *kFirstSuggestionName = "Первое предложение";
+inline constexpr const char *kSecondSuggestionName = "Второе предложение";
+
 // Suggestion texts.
 inline constexpr Text kNoEquipment{"оборудование микроклимата\rне требуется!!",
                                    "No climate equipment\rrequired!!"};
@@ -142,9 +168,6 @@ inline constexpr std::array<TextEntry, 11> kCaptionTable{{
     {"Button2", -1, {"Экспорт в отчет", "Save into report"}},
 }};
 
-// The unit word that closes every specification line.
-inline constexpr Text kUnit{"шт.", "pcs."};
-
 // The list text when no heater of the range is powerful enough: prefix, the required power
 // in whole watts, suffix.
 inline constexpr Text kNoSolutionPrefix{"Для мощности ", "For power "};
@@ -178,9 +201,6 @@ inline constexpr std::array<TextEntry, 14> kActivationTable{{
     {"Button1", -1, {"Создать спецификацию", nullptr}},
     {"Button2", -1, {"Экспорт в отчет", nullptr}},
 }};
-
-// Unit word that closes every line of the list.
-inline constexpr Text kUnit{"шт.", "pcs."};
 
 // No fan for the air flow: prefix, the flow in whole m³/h, suffix.
 inline constexpr Text kNoSolutionPrefix{"Для воздушного потока в ", "For air flow "};
@@ -221,9 +241,8 @@ inline constexpr std::array<TextEntry, 9> kActivationTable{{
 inline constexpr std::array<const char *, 3> kDesignVoltage{"~ 230 В", "~ 400 В, 2 фазы",
                                                             "~ 400/440 В, 3 фазы"};
 
-// Texts of the create operation: the unit word that ends a specification line, and the
-// message for a cooling power no unit of the range can deliver, around the power in watts.
-inline constexpr Text kUnitWord{" шт.", " pcs."};
+// The message for a cooling power no unit of the range can deliver, around the power in
+// watts.
 inline constexpr Text kNoSolutionBefore{"Для мощности в ", "For power "};
 inline constexpr Text kNoSolutionAfter{" Вт, решение отсутствует!", " W is not solution!"};
 
@@ -246,7 +265,10 @@ inline constexpr std::array<TextEntry, 4> kActivationTable{{
 // About window: Russian only.
 namespace about_texts {
 
+// The caption of both about windows.
 inline constexpr const char *kCaption = "О программе";
+// The only text of the about window that nothing opens.
+inline constexpr const char *kFormText = "StaticText1";
 inline constexpr std::array<TextEntry, 5> kLines{{
     {"StaticText1",
      -1,
@@ -267,5 +289,8 @@ inline constexpr std::array<TextEntry, 5> kLines{{
 }};
 
 }  // namespace about_texts
+
+// The caption of the total window that nothing opens.
+inline constexpr const char *kTotalCaption = "Итоговая спецификация";
 
 }  // namespace climate

@@ -19,6 +19,26 @@
 
 namespace climate {
 
+namespace {
+
+int32_t (*g_language_source)() = nullptr;
+
+// An error whose text is `text` in the interface's language, followed by `detail`.
+std::runtime_error Failure(const Text &text, const QString &detail) {
+  return std::runtime_error((ErrorText(text) + detail).toStdString());
+}
+
+}  // namespace
+
+void SetLanguageSource(int32_t (*source)()) {
+  g_language_source = source;
+}
+
+QString ErrorText(const Text &text) {
+  return QString::fromUtf8(
+      InInterfaceLanguage(text, g_language_source ? g_language_source() : kRussian));
+}
+
 void ReportError(const std::exception_ptr &error) {
   QString text;
   try {
@@ -26,7 +46,7 @@ void ReportError(const std::exception_ptr &error) {
   } catch (const std::exception &e) {
     text = QString::fromUtf8(e.what());
   } catch (...) {
-    text = QStringLiteral("Неизвестная ошибка");
+    text = ErrorText(error_texts::kUnknown);
   }
   ShowError(QApplication::activeWindow(), text);
 }
@@ -35,7 +55,7 @@ namespace {
 
 QImage RenderSvg(const QString &resource, QSize size, qreal scale) {
   QSvgRenderer renderer(resource);
-  if (!renderer.isValid()) throw std::runtime_error("Picture not found: " + resource.toStdString());
+  if (!renderer.isValid()) throw Failure(error_texts::kPictureNotFound, resource);
   QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   image.setDevicePixelRatio(scale);
@@ -52,13 +72,13 @@ TImageList::TImageList(QObject *parent, const QString &name, const QStringList &
     : QObject(parent), resources_(resources), size_(size) {
   setObjectName(name);
   for (const QString &r : resources_) {
-    if (!QFile::exists(r)) throw std::runtime_error("Picture not found: " + r.toStdString());
+    if (!QFile::exists(r)) throw Failure(error_texts::kPictureNotFound, r);
   }
   images_.resize(resources_.size());
 }
 
 QImage TImageList::picture(int index, qreal scale) const {
-  if (index < 0 || index >= count()) throw std::out_of_range("picture index out of range");
+  if (index < 0 || index >= count()) throw Failure(error_texts::kNoPicture, QString::number(index));
   if (scale != 1.0) return RenderSvg(resources_[index], size_, scale);
   if (images_[index].isNull()) images_[index] = RenderSvg(resources_[index], size_, 1.0);
   return images_[index];
@@ -112,7 +132,7 @@ void TImage::Clear() {
 
 void TImage::SetPicture(const QString &resource) {
   if (!QFile::exists(resource)) {
-    throw std::runtime_error("Picture not found: " + resource.toStdString());
+    throw Failure(error_texts::kPictureNotFound, resource);
   }
   canvas_ = QImage();
   pending_ = resource;
@@ -123,7 +143,14 @@ void TImage::SetPicture(const QString &resource) {
 
 void TImage::paintEvent(QPaintEvent *) {
   if (!pending_.isEmpty()) {
-    canvas_ = RenderSvg(pending_, size(), devicePixelRatioF());
+    // Painting must not throw through the toolkit: a picture that cannot be drawn leaves the
+    // box empty and is logged.
+    try {
+      canvas_ = RenderSvg(pending_, size(), devicePixelRatioF());
+    } catch (const std::exception &e) {
+      qWarning("%s", e.what());
+      canvas_ = QImage();
+    }
     pending_.clear();
   }
   if (canvas_.isNull()) return;
@@ -198,11 +225,10 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
   QLabel::mouseReleaseEvent(event);
 }
 
-TForm::TForm(QWidget *parent, const QString &name, const QString &caption, QSize client,
-             const QString &font_family, bool minimise_box)
+TForm::TForm(QWidget *parent, const QString &name, QSize client, const QString &font_family,
+             bool minimise_box)
     : QDialog(parent) {
   setObjectName(name);
-  setWindowTitle(caption);
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (minimise_box) flags |= Qt::WindowMinimizeButtonHint;
@@ -221,17 +247,15 @@ void TForm::showEvent(QShowEvent *event) {
   if (!event->spontaneous()) Guarded([this] { FormActivate(); });
 }
 
-QGroupBox *MakeGroup(QWidget *parent, const QString &name, const QRect &geometry,
-                     const QString &title) {
-  auto *group = new QGroupBox(title, parent);
+QGroupBox *MakeGroup(QWidget *parent, const QString &name, const QRect &geometry) {
+  auto *group = new QGroupBox(parent);
   group->setObjectName(name);
   group->setGeometry(geometry);
   return group;
 }
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry,
-                  const QString &text) {
-  auto *label = new QLabel(text, parent);
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry) {
+  auto *label = new QLabel(parent);
   label->setObjectName(name);
   label->setGeometry(geometry);
   return label;
@@ -253,9 +277,8 @@ TImageList *MakeSelectionPictures(QObject *parent) {
   return new TImageList(parent, QStringLiteral("ImageList1"), pictures, QSize(100, 100));
 }
 
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,
-                        const QString &text) {
-  auto *button = new QPushButton(text, parent);
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry) {
+  auto *button = new QPushButton(parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
   button->setAutoDefault(false);
@@ -290,7 +313,7 @@ void SetControlText(QWidget *window, const TextEntry &entry, const char *utf8) {
   } else if (auto *action = window->findChild<QAction *>(control)) {
     action->setText(text);
   } else {
-    throw std::logic_error("No control for the text: " + control.toStdString());
+    throw Failure(error_texts::kNoControl, control);
   }
 }
 

@@ -15,9 +15,11 @@
 #include <QStringList>
 #include <QVector>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <string_view>
 #include <utility>
 
 #include "app/lang.h"
@@ -27,6 +29,12 @@ namespace climate {
 // Runs a handler; an error it does not handle is shown in the error message box and the
 // program goes on with the windows as the handler left them.
 void ReportError(const std::exception_ptr &error);
+
+// The language number that error messages of the windows follow; the main window installs
+// its own as the source. Without one, messages are Russian.
+void SetLanguageSource(int32_t (*source)());
+// `text` in that language.
+QString ErrorText(const Text &text);
 
 template <class F>
 void Guarded(F &&handler) {
@@ -138,8 +146,9 @@ class TLinkLabel : public TLabel {
 // every time it is shown, before the user can act.
 class TForm : public QDialog {
  public:
-  TForm(QWidget *parent, const QString &name, const QString &caption, QSize client,
-        const QString &font_family, bool minimise_box);
+  // The caption comes from the window's text table, like every other text.
+  TForm(QWidget *parent, const QString &name, QSize client, const QString &font_family,
+        bool minimise_box);
 
   // Shows the window modally and returns when it is hidden again.
   int ShowModal();
@@ -150,21 +159,30 @@ class TForm : public QDialog {
 };
 
 // Controls of the windows, each with its object name and place (left, top, width, height
-// within its parent).
-QGroupBox *MakeGroup(QWidget *parent, const QString &name, const QRect &geometry,
-                     const QString &title);
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text);
+// within its parent). They are built without texts: each window then sets the texts of its
+// table in app/lang.h.
+QGroupBox *MakeGroup(QWidget *parent, const QString &name, const QRect &geometry);
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QRect &geometry);
 // A drop-down list that takes only a choice among its items, with nothing chosen.
 QComboBox *MakeList(QWidget *parent, const QString &name, const QRect &geometry,
                     const QStringList &items);
+
+// As many empty items as the table has texts for the list `control`, to be filled by it.
+template <std::size_t N>
+QStringList EmptyItems(const std::array<TextEntry, N> &table, const char *control) {
+  int count = 0;
+  for (const TextEntry &entry : table) {
+    if (std::string_view(entry.control) == control) count = std::max(count, entry.item + 1);
+  }
+  return QStringList(count);
+}
 
 // The five pictures of a selection window: check badge, wall and roof cooling units, filter
 // fan, heater.
 TImageList *MakeSelectionPictures(QObject *parent);
 
 // Makes a push button that does not react to Enter pressed elsewhere in its dialog.
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,
-                        const QString &text);
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry);
 
 // A save-file dialog of a window. Execute shows it and keeps the chosen name in FileName.
 class TSaveDialog : public QObject {

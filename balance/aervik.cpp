@@ -13,22 +13,23 @@
 #include "app/a_SW.h"
 #include "app/lang.h"
 #include "app/messages.h"
+#include "app/qt_text.h"
 #include "balance/heat_balance.h"
 #include "balance/workflow.h"
 #include "report/save.h"
 
 TGaervik *Gaervik = nullptr;
 
+using climate::EmptyItems;
 using climate::Handler;
 using climate::TImage;
 using climate::TImageList;
 namespace T = climate::main_texts;
 
-namespace {
+using climate::Q;
+using climate::U;
 
-QString Q(const char *utf8) {
-  return QString::fromUtf8(utf8);
-}
+namespace {
 
 template <std::size_t N>
 QStringList NumberItems(const std::array<int, N> &values) {
@@ -43,8 +44,8 @@ QStringList Resources(const char *stem, int count) {
   return list;
 }
 
-QLabel *Caption(QWidget *parent, const char *name, int x, int y, int width, const char *text) {
-  return climate::MakeLabel(parent, Q(name), QRect(x, y, width, 16), Q(text));
+QLabel *Caption(QWidget *parent, const char *name, int x, int y, int width) {
+  return climate::MakeLabel(parent, Q(name), QRect(x, y, width, 16));
 }
 
 QLineEdit *NumberField(QWidget *parent, const char *name, int x, int y) {
@@ -65,8 +66,8 @@ QComboBox *List(QWidget *parent, const char *name, const QRect &geometry,
   return box;
 }
 
-QGroupBox *Group(QWidget *parent, const char *name, const QRect &geometry, const char *title) {
-  return climate::MakeGroup(parent, Q(name), geometry, Q(title));
+QGroupBox *Group(QWidget *parent, const char *name, const QRect &geometry) {
+  return climate::MakeGroup(parent, Q(name), geometry);
 }
 
 // Value of a numeric field: its digits read as a decimal number.
@@ -74,7 +75,8 @@ int32_t FieldValue(const QLineEdit *edit) {
   bool ok = false;
   const int value = edit->text().toInt(&ok);
   if (!ok || value < 0 || value > 9999) {
-    throw std::runtime_error("Недопустимое значение в поле: " + edit->text().toStdString());
+    throw std::runtime_error(
+        U(climate::ErrorText(climate::error_texts::kBadNumber) + edit->text()));
   }
   return value;
 }
@@ -83,7 +85,6 @@ int32_t FieldValue(const QLineEdit *edit) {
 
 TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Gaervik"));
-  setWindowTitle(Q(T::kDesignCaption));
   setWindowIcon(climate::WindowIcon());
   setFont(QFont(QStringLiteral("Verdana"), 8));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -93,17 +94,17 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   mainmenu1 = new QMenuBar(this);
   mainmenu1->setObjectName(QStringLiteral("mainmenu1"));
   setMenuBar(mainmenu1);
-  Lang_m_1 = new QMenu(Q("Язык"), mainmenu1);
+  Lang_m_1 = new QMenu(mainmenu1);
   Lang_m_1->setObjectName(QStringLiteral("Lang_m_1"));
   Lang_m_1->menuAction()->setObjectName(QStringLiteral("Lang_m_1"));
-  Lang_m_2_1 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_ru.svg")), Q("Русский"));
+  Lang_m_2_1 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_ru.svg")), QString());
   Lang_m_2_1->setObjectName(QStringLiteral("Lang_m_2_1"));
-  Lang_m_2_2 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_gb.svg")), Q("Английский"));
+  Lang_m_2_2 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_gb.svg")), QString());
   Lang_m_2_2->setObjectName(QStringLiteral("Lang_m_2_2"));
   mainmenu1->addMenu(Lang_m_1);
   // The language menu is hidden and its items carry no action; the interface runs in Russian.
   Lang_m_1->menuAction()->setVisible(false);
-  N1 = mainmenu1->addAction(Q(T::kDesignMenuAbout));
+  N1 = mainmenu1->addAction(QString());
   N1->setObjectName(QStringLiteral("N1"));
 
   auto *client = new QWidget(this);
@@ -155,47 +156,49 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   connect(name_p2, &climate::TLinkLabel::clicked, this, Handler([this] { name_p2Click(); }));
   connect(N1, &QAction::triggered, this, Handler([this] { N1Click(); }));
 
+  // The design texts: the Russian column of the language table, but for the caption and
+  // the title of group 4, which the Russian switch writes differently.
+  climate::SetRussianTexts(this, T::kSwitchTable);
+  setWindowTitle(Q(T::kDesignCaption));
+  GroupBox4->setTitle(Q(T::kDesignGroupBox4));
+  N1->setText(Q(T::kDesignMenuAbout));
+
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(0, 0);
   FormCreate();
 }
 
 void TGaervik::BuildInputs(QWidget *client) {
-  GroupBox1 = Group(client, "GroupBox1", QRect(8, 64, 329, 169), T::kSwitchTable[4].text.ru);
-  label2 = Caption(GroupBox1, "label2", 8, 23, 108, "Высота (В, мм):");
+  GroupBox1 = Group(client, "GroupBox1", QRect(8, 64, 329, 169));
+  label2 = Caption(GroupBox1, "label2", 8, 23, 108);
   Edit1 = NumberField(GroupBox1, "Edit1", 118, 20);
-  label3 = Caption(GroupBox1, "label3", 8, 48, 108, "Ширина (Ш, мм):");
+  label3 = Caption(GroupBox1, "label3", 8, 48, 108);
   Edit2 = NumberField(GroupBox1, "Edit2", 118, 45);
-  label4 = Caption(GroupBox1, "label4", 8, 73, 108, "Глубина (Г, мм):");
+  label4 = Caption(GroupBox1, "label4", 8, 73, 108);
   Edit3 = NumberField(GroupBox1, "Edit3", 118, 70);
-  label5 = Caption(GroupBox1, "label5", 8, 98, 108, "Материал:");
-  box1 = List(GroupBox1, "box1", QRect(118, 95, 98, 21),
-              {Q("Сталь"), Q("Нержавейка"), Q("Поликарбонат")});
+  label5 = Caption(GroupBox1, "label5", 8, 98, 108);
+  box1 = List(GroupBox1, "box1", QRect(118, 95, 98, 21), EmptyItems(T::kSwitchTable, "box1"));
   Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(221, 16, 100, 100));
-  label6 = Caption(GroupBox1, "label6", 8, 123, 200, "Установка:");
-  QStringList installations;
-  for (int i = 0; i < climate::kInstallationCount; ++i) {
-    installations << Q(T::kSwitchTable[13 + i].text.ru);
-  }
-  box2 = List(GroupBox1, "box2", QRect(8, 141, 313, 21), installations);
+  label6 = Caption(GroupBox1, "label6", 8, 123, 200);
+  box2 = List(GroupBox1, "box2", QRect(8, 141, 313, 21), EmptyItems(T::kSwitchTable, "box2"));
   box2->view()->setMinimumWidth(300);
 
-  GroupBox2 = Group(client, "GroupBox2", QRect(8, 239, 329, 50), T::kSwitchTable[20].text.ru);
-  label8 = Caption(GroupBox2, "label8", 8, 24, 240, "Мощность тепловыделения (Вт.):");
+  GroupBox2 = Group(client, "GroupBox2", QRect(8, 239, 329, 50));
+  label8 = Caption(GroupBox2, "label8", 8, 24, 240);
   Edit4 = NumberField(GroupBox2, "Edit4", 261, 21);
 
-  GroupBox3 = Group(client, "GroupBox3", QRect(8, 295, 329, 105), T::kSwitchTable[22].text.ru);
-  label9 = Caption(GroupBox3, "label9", 8, 24, 245, "Макс. темп-ра окр. среды (С):");
+  GroupBox3 = Group(client, "GroupBox3", QRect(8, 295, 329, 105));
+  label9 = Caption(GroupBox3, "label9", 8, 24, 245);
   box3 = List(GroupBox3, "box3", QRect(261, 21, 60, 21), NumberItems(climate::kAmbientMaxItems));
-  label10 = Caption(GroupBox3, "label10", 8, 51, 245, "Мин. темп-ра окр. среды (С):");
+  label10 = Caption(GroupBox3, "label10", 8, 51, 245);
   box4 = List(GroupBox3, "box4", QRect(261, 48, 60, 21), NumberItems(climate::kAmbientMinItems));
-  label11 = Caption(GroupBox3, "label11", 8, 78, 245, "Ср. относ-я влаж-ть (%):");
+  label11 = Caption(GroupBox3, "label11", 8, 78, 245);
   box5 = List(GroupBox3, "box5", QRect(261, 75, 60, 21), NumberItems(climate::kHumidityItems));
 
-  GroupBox4 = Group(client, "GroupBox4", QRect(8, 406, 329, 76), T::kDesignGroupBox4);
-  label14 = Caption(GroupBox4, "label14", 8, 24, 245, "Макс. темп-ра в шкафу (С):");
+  GroupBox4 = Group(client, "GroupBox4", QRect(8, 406, 329, 76));
+  label14 = Caption(GroupBox4, "label14", 8, 24, 245);
   box6 = List(GroupBox4, "box6", QRect(261, 21, 60, 21), NumberItems(climate::kInsideMaxItems));
-  label15 = Caption(GroupBox4, "label15", 8, 51, 245, "Мин. темп-ра в шкафу (С):");
+  label15 = Caption(GroupBox4, "label15", 8, 51, 245);
   box7 = List(GroupBox4, "box7", QRect(261, 48, 60, 21), NumberItems(climate::kInsideMinItems));
 
   const std::pair<QLabel *, QWidget *> buddies[] = {
@@ -206,21 +209,20 @@ void TGaervik::BuildInputs(QWidget *client) {
 }
 
 void TGaervik::BuildResults(QWidget *client) {
-  GroupBox6 = Group(client, "GroupBox6", QRect(343, 62, 324, 420), T::kSwitchTable[29].text.ru);
-  Button1 = climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(16, 22, 289, 35),
-                                Q(T::kSwitchTable[30].text.ru));
+  GroupBox6 = Group(client, "GroupBox6", QRect(343, 62, 324, 420));
+  Button1 = climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(16, 22, 289, 35));
   Image2 = new TImage(GroupBox6, QStringLiteral("Image2"), QRect(16, 74, 100, 100));
   Image2->hide();
   name_p1 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p1"), QRect(122, 108, 196, 60));
   name_p1->setText(QStringLiteral("name_p1"));
-  name_p1->setAccessibleName(Q("Первое предложение"));
+  name_p1->setAccessibleName(Q(T::kFirstSuggestionName));
   Image3 = new TImage(GroupBox6, QStringLiteral("Image3"), QRect(16, 180, 100, 100));
   Image3->hide();
   name_p2 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p2"), QRect(122, 222, 196, 40));
   name_p2->setText(QStringLiteral("name_p2"));
-  name_p2->setAccessibleName(Q("Второе предложение"));
-  Total_spec = climate::MakeButton(GroupBox6, QStringLiteral("Total_spec"), QRect(16, 298, 289, 38),
-                                   Q(T::kSwitchTable[31].text.ru));
+  name_p2->setAccessibleName(Q(T::kSecondSuggestionName));
+  Total_spec =
+      climate::MakeButton(GroupBox6, QStringLiteral("Total_spec"), QRect(16, 298, 289, 38));
   Total_spec->setEnabled(false);
   Status_alarm =
       new climate::TLabel(GroupBox6, QStringLiteral("Status_alarm"), QRect(24, 360, 292, 54));
@@ -302,7 +304,7 @@ void TGaervik::box7Change() {
   if (box7->currentText().toInt() > box6->currentText().toInt()) {
     std::string message;
     climate::SetText(t_lang, T::kMinAboveMax, message);
-    climate::ShowInformation(this, QString::fromStdString(message));
+    climate::ShowInformation(this, Q(message));
     box7->setCurrentIndex(-1);
   }
 }
@@ -313,16 +315,18 @@ void TGaervik::Button1Click() {
     TGaervik *window;
     ~Refresh() { window->RefreshSuggestionLinks(); }
   } refresh{this};
-  Calculate();
-}
 
-void TGaervik::Calculate() {
   ResetSelectionWindows(SelectionReset::Full);
   Total_spec->setEnabled(false);
+  balance = climate::BalanceFields{};
+  const std::optional<climate::EnclosureInput> enclosure = ReadEnclosure();
+  if (!enclosure) return;
+  const climate::HeatBalance result = climate::ComputeBalance(*enclosure);
+  balance = result;
+  ShowDecision(result);
+}
 
-  heat = vent = cooler = 0;
-  S = PHG = TEMAX = TEMIN = TENMAX = TENMIN = K = 0;
-
+std::optional<climate::EnclosureInput> TGaervik::ReadEnclosure() {
   // Completeness: every input filled, in the order of the inputs.
   const std::pair<QWidget *, QLabel *> inputs[] = {
       {Edit1, label2}, {Edit2, label3}, {Edit3, label4}, {box1, label5},
@@ -330,14 +334,14 @@ void TGaervik::Calculate() {
       {box5, label11}, {box6, label14}, {box7, label15}};
   std::vector<std::string> missing;
   for (const auto &[input, label] : inputs) {
-    const bool empty = qobject_cast<QLineEdit *>(input)
-                           ? static_cast<QLineEdit *>(input)->text().isEmpty()
-                           : static_cast<QComboBox *>(input)->currentIndex() < 0;
-    if (empty) missing.push_back(label->text().toStdString());
+    const auto *edit = qobject_cast<QLineEdit *>(input);
+    const bool empty =
+        edit ? edit->text().isEmpty() : static_cast<QComboBox *>(input)->currentIndex() < 0;
+    if (empty) missing.push_back(U(label->text()));
   }
   if (auto message = climate::MissingInputsMessage(missing, t_lang)) {
-    climate::ShowInformation(this, QString::fromStdString(*message));
-    return;
+    climate::ShowInformation(this, Q(*message));
+    return std::nullopt;
   }
 
   climate::EnclosureInput in;
@@ -357,29 +361,19 @@ void TGaervik::Calculate() {
   if (climate::EffectiveSurface(in.installation, in.height_mm, in.width_mm, in.depth_mm) == 0) {
     std::string message;
     climate::SetText(t_lang, T::kZeroSurface, message);
-    climate::ShowInformation(this, QString::fromStdString(message));
-    return;
+    climate::ShowInformation(this, Q(message));
+    return std::nullopt;
   }
+  return in;
+}
 
-  const climate::HeatBalance b = climate::ComputeBalance(in);
-  S = b.S;
-  PHG = b.PHG;
-  TEMAX = b.TEMAX;
-  TEMIN = b.TEMIN;
-  TENMAX = b.TENMAX;
-  TENMIN = b.TENMIN;
-  K = b.K;
-  if (b.status_dew) Status_dew->setText(QString::fromStdString(*b.status_dew));
-
+void TGaervik::ShowDecision(const climate::HeatBalance &result) {
+  if (result.status_dew) Status_dew->setText(Q(*result.status_dew));
   Image2->Clear();
   Image3->Clear();
   Status_alarm->setText(QString());
 
-  heat = b.heat;
-  vent = b.vent;
-  cooler = b.cooler;
-
-  const climate::SuggestionPlan plan = climate::PlanSuggestions(b, t_lang);
+  const climate::SuggestionPlan plan = climate::PlanSuggestions(result, t_lang);
   auto apply = [this](TImage *box, const climate::SlotPlan &slot) {
     if (slot.fill == climate::Fill::White) box->Fill(Qt::white);
     if (slot.fill == climate::Fill::Background) box->Fill(climate::ButtonFace());
@@ -388,9 +382,9 @@ void TGaervik::Calculate() {
   };
   apply(Image2, plan.image2);
   apply(Image3, plan.image3);
-  if (plan.name_p1) name_p1->setText(QString::fromStdString(*plan.name_p1));
-  if (plan.name_p2) name_p2->setText(QString::fromStdString(*plan.name_p2));
-  Status_alarm->setText(QString::fromStdString(plan.status_alarm));
+  if (plan.name_p1) name_p1->setText(Q(*plan.name_p1));
+  if (plan.name_p2) name_p2->setText(Q(*plan.name_p2));
+  Status_alarm->setText(Q(plan.status_alarm));
 }
 
 void TGaervik::name_p1Click() {

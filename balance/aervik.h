@@ -10,8 +10,10 @@
 #include <QPushButton>
 
 #include <cstdint>
+#include <optional>
 
 #include "app/widgets.h"
+#include "balance/heat_balance.h"
 
 class TGaervik : public QMainWindow {
   Q_OBJECT
@@ -79,20 +81,11 @@ class TGaervik : public QMainWindow {
 
   climate::TImageList *ImageList1;  // equipment pictures
 
-  // Heat balance of the last complete calculation.
-  float K = 0;
-  float S = 0;
-  float PHG = 0;
-  float TEMAX = 0;
-  float TEMIN = 0;
-  float TENMAX = 0;
-  float TENMIN = 0;
+  // Heat balance of the last complete calculation and the counters of the equipment needed
+  // (heat, vent, cooler).
+  climate::BalanceFields balance;
 
-  // Workflow: which kinds of equipment are needed and which windows were opened from the
-  // first suggestion.
-  int32_t heat = 0;
-  int32_t vent = 0;
-  int32_t cooler = 0;
+  // Workflow: which windows were opened from the first suggestion.
   int32_t sw_heat = 0;
   int32_t sw_vent = 0;
   int32_t sw_cool = 0;
@@ -127,7 +120,10 @@ class TGaervik : public QMainWindow {
   void BuildInputs(QWidget *client);
   void BuildResults(QWidget *client);
   void InputChanged(bool hide_pictures);
-  void Calculate();
+  // The select button's steps: the inputs read (nothing when one is missing or the surface
+  // is zero, after the message), then the decision shown.
+  std::optional<climate::EnclosureInput> ReadEnclosure();
+  void ShowDecision(const climate::HeatBalance &result);
   void ApplyLanguage(int32_t t_lang);
   bool activated_ = false;
 };

@@ -1,4 +1,5 @@
-// Heat balance of one enclosure and the decision on its climate equipment.
+// Heat balance of one enclosure and the decision on its climate equipment (Qt-free). The
+// main window (balance/aervik.*) reads its inputs and shows the decision.
 //
 // All physical quantities are stored as 32-bit floats. Every expression is evaluated in
 // double precision from the stored floats and the constants, and rounded to float when it
@@ -51,14 +52,23 @@ float EffectiveSurface(int installation, int32_t height_mm, int32_t width_mm, in
 // Heat-transfer coefficient of the wall in W/(m²·K) by material index.
 float TransferCoefficient(int material);
 
-struct HeatBalance {
-  float K = 0;
-  float S = 0;
-  float PHG = 0;
-  float TEMAX = 0;
-  float TEMIN = 0;
-  float TENMAX = 0;
-  float TENMIN = 0;
+// What the select button writes on the main window: the heat balance and the counters of
+// the equipment needed. The heater export later raises `heat` (1 suggested, 2 exported).
+struct BalanceFields {
+  float K = 0;         // heat-transfer coefficient of the wall, W/(m²·K)
+  float S = 0;         // effective surface, m²
+  float PHG = 0;       // heat dissipated inside, W
+  float TEMAX = 0;     // maximum ambient temperature, °C
+  float TEMIN = 0;     // minimum ambient temperature, °C
+  float TENMAX = 0;    // maximum inside temperature, °C
+  float TENMIN = 0;    // minimum inside temperature, °C, raised to the dew point where allowed
+  int32_t heat = 0;    // 1 when a heater is needed
+  int32_t vent = 0;    // 1 when a fan is needed
+  int32_t cooler = 0;  // 1 when a cooling unit is needed
+};
+
+// The whole calculation: the fields above and the values behind the decision.
+struct HeatBalance : BalanceFields {
   float dew_point = 0;
   float hot_case = 0;   // inside temperature without equipment at the maximum ambient
   float cold_case = 0;  // inside temperature without equipment at the minimum ambient
@@ -68,9 +78,6 @@ struct HeatBalance {
   // Outcomes of the four decision tests, in the order they run.
   bool no_equipment = false;
   bool no_solution = false;
-  int32_t heat = 0;
-  int32_t vent = 0;
-  int32_t cooler = 0;
 };
 
 // Heat in W that a fan or a cooling unit must take out of the enclosure: the dissipation

@@ -14,15 +14,15 @@ void ResetSelectionWindows(SelectionReset variant) {
 }
 
 climate::TForm *FirstSuggestionWindow() {
-  if (Gaervik->heat == 1) return heat_form;
-  if (Gaervik->vent == 1) return vent_form;
-  if (Gaervik->cooler == 1) return cool_form;
+  if (Gaervik->balance.heat == 1) return heat_form;
+  if (Gaervik->balance.vent == 1) return vent_form;
+  if (Gaervik->balance.cooler == 1) return cool_form;
   return nullptr;
 }
 
 climate::TForm *SecondSuggestionWindow() {
-  if (Gaervik->vent == 1) return vent_form;
-  if (Gaervik->cooler == 1) return cool_form;
+  if (Gaervik->balance.vent == 1) return vent_form;
+  if (Gaervik->balance.cooler == 1) return cool_form;
   return nullptr;
 }
 
@@ -43,8 +43,9 @@ void OpenFromSecondSuggestion() {
 void HeaterExported() {
   Gaervik->Image2->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1,
                                climate::kPicHeatersDone);
-  if (Gaervik->vent == 0 && Gaervik->cooler == 0) Gaervik->Total_spec->setEnabled(true);
-  Gaervik->heat += 1;
+  if (Gaervik->balance.vent == 0 && Gaervik->balance.cooler == 0)
+    Gaervik->Total_spec->setEnabled(true);
+  Gaervik->balance.heat += 1;
   Gaervik->RefreshSuggestionLinks();
 }
 
@@ -53,7 +54,7 @@ namespace {
 // A fan or cooling unit is the second suggestion exactly when a heater is part of the
 // solution.
 climate::TImage *CoolingSlot() {
-  return Gaervik->heat > 0 ? Gaervik->Image3 : Gaervik->Image2;
+  return Gaervik->balance.heat > 0 ? Gaervik->Image3 : Gaervik->Image2;
 }
 
 }  // namespace

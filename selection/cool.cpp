@@ -4,13 +4,14 @@
 #include <string>
 
 #include "app/lang.h"
+#include "app/qt_text.h"
 #include "balance/aervik.h"
 #include "balance/workflow.h"
-#include "selection/cooler_selection.h"
 
 Tcool_form *cool_form = nullptr;
 
 using climate::Handler;
+using climate::Q;
 namespace T = climate::cool_texts;
 
 namespace {
@@ -19,41 +20,33 @@ namespace {
 constexpr int kWallUnitPicture = 1;
 constexpr int kRoofUnitPicture = 2;
 
-QString Q(const char *utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QString Q(const std::string &utf8) {
-  return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 Tcool_form::Tcool_form(QWidget *parent)
-    : TForm(parent, QStringLiteral("cool_form"), Q("Подбор кондиционера"), QSize(419, 294),
-            QStringLiteral("Tahoma"), true) {
+    : TForm(parent, QStringLiteral("cool_form"), QSize(419, 294), QStringLiteral("Tahoma"), true) {
   using namespace climate;
   Image1 = new TImage(this, Q("Image1"), QRect(8, 8, 100, 100));
   ImageList1 = MakeSelectionPictures(this);
 
-  GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 295, 100), Q("Основные параметры"));
-  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 130, 16), Q("Тип кондиционера:"));
+  GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 295, 100));
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 130, 16));
   Type_cool = MakeList(GroupBox6, Q("Type_cool"), QRect(142, 24, 143, 21),
-                       {Q("Навесной"), Q("Потолочный")});
+                       EmptyItems(T::kActivationTable, "Type_cool"));
   Label2->setBuddy(Type_cool);
-  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 130, 16), Q("Напряжение:"));
+  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 130, 16));
   QStringList voltages;
   for (const char *item : T::kDesignVoltage) voltages << Q(item);
   Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 143, 21), voltages);
   Label1->setBuddy(Volt_cool);
 
-  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 403, 172), Q("Список оборудования"));
-  Button1 = MakeButton(GroupBox1, Q("Button1"), QRect(20, 20, 170, 30), Q("Создать спецификацию"));
+  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 403, 172));
+  Button1 = MakeButton(GroupBox1, Q("Button1"), QRect(20, 20, 170, 30));
   Button1->setEnabled(false);
-  Button2 = MakeButton(GroupBox1, Q("Button2"), QRect(213, 20, 170, 30), Q("Экспорт в отчет"));
+  Button2 = MakeButton(GroupBox1, Q("Button2"), QRect(213, 20, 170, 30));
   Button2->setEnabled(false);
   Memo1 = new TMemo(GroupBox1, Q("Memo1"), QRect(3, 58, 397, 111));
-  Memo1->setAccessibleName(Q("Список оборудования"));
+  Memo1->setAccessibleName(Q(kListBoxName));
+  SetRussianTexts(this, T::kActivationTable);
 
   connect(Type_cool, &QComboBox::activated, this, Handler([this] { Type_coolChange(); }));
   connect(Volt_cool, &QComboBox::activated, this, Handler([this] { Volt_coolEndEdit(); }));
@@ -62,9 +55,10 @@ Tcool_form::Tcool_form(QWidget *parent)
 }
 
 void Tcool_form::FormActivate() {
-  const climate::CoolerActivation activation = climate::ActivateCooler(
-      {Gaervik->PHG, Gaervik->K, Gaervik->S, Gaervik->TEMAX, Gaervik->TENMAX, Gaervik->t_lang});
-  PCOM_COOL = activation.PCOM_COOL;
+  const climate::BalanceFields &b = Gaervik->balance;
+  const climate::CoolerActivation activation =
+      climate::ActivateCooler({b.PHG, b.K, b.S, b.TEMAX, b.TENMAX, Gaervik->t_lang});
+  fields.PCOM_COOL = activation.PCOM_COOL;
 
   climate::SetTexts(this, T::kActivationTable, Gaervik->t_lang);
 
@@ -106,21 +100,16 @@ void Tcool_form::Reset(SelectionReset variant) {
   Image1->hide();
   Button1->setEnabled(false);
   Button2->setEnabled(false);
-  if (variant == SelectionReset::Full) {
-    // A new calculation: no unit of the last one may reach a report.
-    cool_code.clear();
-    cool_name.clear();
-    cool_qnt.clear();
-  }
+  // A new calculation: no unit of the last one may reach a report.
+  if (variant == SelectionReset::Full) fields.ClearItems();
 }
 
 void Tcool_form::Button1Click() {
   Button2->setEnabled(true);
   const climate::CoolerSpecification created = climate::CreateCoolerSpecification(
-      {PCOM_COOL, Type_cool->currentIndex(), Volt_cool->currentIndex(), Gaervik->t_lang});
-  if (created.cool_code) cool_code = Q(*created.cool_code);
-  if (created.cool_name) cool_name = Q(*created.cool_name);
-  if (created.cool_qnt) cool_qnt = Q(*created.cool_qnt);
+      {fields.PCOM_COOL, Type_cool->currentIndex(), Volt_cool->currentIndex(), Gaervik->t_lang},
+      fields);
+  fields = created.fields;
   if (created.list_text) Memo1->setText(Q(*created.list_text));
   items_listed_ = true;
 }

@@ -1,14 +1,15 @@
-// The cooling-unit selection window.
+// The cooling window `cool_form` (Qt): mounting and voltage, the line of the cooling unit
+// chosen by the cooling selection (selection/cooler_selection.*) and its export.
 #pragma once
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QString>
 
 #include "app/widgets.h"
 #include "balance/workflow.h"
+#include "selection/cooler_selection.h"
 
 class Tcool_form : public climate::TForm {
  public:
@@ -26,11 +27,8 @@ class Tcool_form : public climate::TForm {
   QPushButton *Button2;  // export to report
   climate::TMemo *Memo1;
 
-  // The last selection.
-  float PCOM_COOL = 0;
-  QString cool_name;
-  QString cool_qnt;
-  QString cool_code;
+  // The cooling power and the unit of the last create.
+  climate::CoolerFields fields;
 
   void FormActivate() override;
   void Type_coolChange();

@@ -1,25 +1,12 @@
 #include "selection/cooler_selection.h"
 
-#include <initializer_list>
-#include <string_view>
 #include <utility>
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
-#include "balance/numbers.h"
+#include "selection/specification_line.h"
 
 namespace climate {
-namespace {
-
-// Joins the parts of a text by appending them one after the other.
-std::string Join(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts) text.append(part);
-  return text;
-}
-
-}  // namespace
-
 // clang-format off
 const std::array<CoolingUnit, 26> kCoolingUnits{{
     {"CK-W0300-1", Mounting::Wall,  300, 1, {"Навесной кондиционер 300 Вт, 230В (1 фаза)",
@@ -135,8 +122,17 @@ CoolerActivation ActivateCooler(const CoolerInputs &in) {
   return out;
 }
 
-CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in) {
+void CoolerFields::ClearItems() {
+  CoolerFields cleared;
+  cleared.PCOM_COOL = PCOM_COOL;
+  *this = cleared;
+}
+
+CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in,
+                                              const CoolerFields &previous) {
   CoolerSpecification out;
+  out.fields = previous;
+  CoolerFields &f = out.fields;
   const CoolingBand *band = FindCoolingBand(in.PCOM_COOL);
   if (band != nullptr) {
     const Mounting mounting = MountingOf(in.mounting_index);
@@ -147,24 +143,19 @@ CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in) {
   if (out.unit == nullptr) {
     // No unit of the range: the item fields are emptied, so that no report can list the
     // unit of an earlier create, and the list says that nothing fits the power.
-    out.cool_code.emplace();
-    out.cool_name.emplace();
-    out.cool_qnt.emplace();
-    std::string before;
-    std::string after;
-    SetText(in.t_lang, cool_texts::kNoSolutionBefore, before);
-    SetText(in.t_lang, cool_texts::kNoSolutionAfter, after);
-    if (!before.empty()) out.list_text = Join({before, RoundHalfEven(in.PCOM_COOL), after});
+    f.ClearItems();
+    out.list_text = NoSolutionText(in.t_lang, cool_texts::kNoSolutionBefore, in.PCOM_COOL,
+                                   cool_texts::kNoSolutionAfter);
     return out;
   }
 
-  out.cool_code.emplace(out.unit->code);
-  SetText(in.t_lang, out.unit->name, [&out](const char *name) { out.cool_name.emplace(name); });
-  out.cool_qnt.emplace("1");
-  if (out.cool_name) {
-    std::string unit_word;
-    SetText(in.t_lang, cool_texts::kUnitWord, unit_word);
-    out.list_text = Join({*out.cool_code, " - ", *out.cool_name, " x ", *out.cool_qnt, unit_word});
+  f.cool_code = out.unit->code;
+  SetText(in.t_lang, out.unit->name, f.cool_name);
+  f.cool_qnt = std::string("1");  // a whole string: GCC 12 warns falsely (-Wrestrict) on a literal
+  std::string unit_word;
+  SetText(in.t_lang, kUnitWord, unit_word);
+  if (!unit_word.empty()) {
+    out.list_text = SpecificationLine(f.cool_code, f.cool_name, f.cool_qnt, unit_word);
   }
   return out;
 }

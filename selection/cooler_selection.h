@@ -1,5 +1,6 @@
-// Cooling-unit selection: the catalogue of cooling units, the power bands that sort the
-// required cooling power, and the create operation of the cooling window.
+// Cooling-unit selection (Qt-free): the catalogue of cooling units, the power bands that sort
+// the required cooling power, and the create operation of the cooling window
+// (selection/cool.*).
 //
 // Powers are 32-bit floats: the cooling power is evaluated in double precision from the
 // stored floats and rounded to float when it is stored; the bands compare stored values.
@@ -93,19 +94,28 @@ struct CoolerChoice {
   int32_t t_lang = 0;
 };
 
-// What the create operation writes. An empty optional is a field or text it does not
-// write, which keeps its value.
+// The fields of the cooling window: the cooling power and the unit of the last create.
+struct CoolerFields {
+  float PCOM_COOL = 0;  // cooling power the unit must deliver, W
+  std::string cool_name;
+  std::string cool_qnt;
+  std::string cool_code;
+
+  // Forgets the unit of the last create; the cooling power stays.
+  void ClearItems();
+};
+
 struct CoolerSpecification {
   const CoolingUnit *unit = nullptr;  // the chosen unit, nullptr when none
-  std::optional<std::string> cool_code;
-  std::optional<std::string> cool_name;
-  std::optional<std::string> cool_qnt;
+  // The window's fields after the create; a field the create does not write keeps its value.
+  CoolerFields fields;
+  // New text of the list box; empty when the list keeps its text.
   std::optional<std::string> list_text;
 };
 
 // Picks the unit for the band of the power, the mounting and the supply variant and makes
 // its specification line. A power in no band empties the item fields and gives the
 // no-solution text, so a unit of an earlier create is never listed for it.
-CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in);
+CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in, const CoolerFields &previous);
 
 }  // namespace climate

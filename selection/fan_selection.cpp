@@ -2,7 +2,8 @@
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
-#include "balance/numbers.h"
+#include "selection/heater_catalogue.h"
+#include "selection/specification_line.h"
 
 namespace climate {
 
@@ -48,14 +49,6 @@ const std::array<FanSize, 4> kFanSizes{{
      {"GK-580", {"Вентиляционная решётка с фильтром, 325 x 325 мм", "Filter, 325 x 325 mm"}}},
 }};
 
-// The English thermostat name writes the degree sign as a Cyrillic "С", like the other
-// thermostats of the range.
-const CatalogueItem kFanThermostat{
-    "TK-NO",
-    {"Термостат, диапазон -10 ~ +80 градусов С, контакт NO (нормально открытый)",
-     "Termostat, range -10 ~ +80\u0421, NO"}};
-const CatalogueItem kFanHygrostat{"HG-CO", {"Гигростат, перекидной контакт", "Gigrostat, NO/NC"}};
-
 const FanSize *FanSizeFor(float air_flow) {
   for (const FanSize &size : kFanSizes) {
     if (air_flow > size.min_air_flow && air_flow <= size.max_air_flow) return &size;
@@ -71,29 +64,21 @@ namespace {
 
 inline constexpr const char *kOne = "1";
 
-// One line of the list: code, name, quantity and unit word.
-std::string Line(const std::string &code, const std::string &name, const std::string &qnt,
-                 const std::string &unit) {
-  return code + " - " + name + " x " + qnt + " " + unit;
-}
-
-// Appends a line to a list text, after a line break.
-void AddLine(std::string &text, const std::string &line) {
-  text += "\r\n";
-  text += line;
-}
-
-// The name of `item` in the language `t_lang`, or nothing for another language number.
-std::optional<std::string> NameIn(int32_t t_lang, const CatalogueItem &item) {
-  std::optional<std::string> name;
-  SetText(t_lang, item.name, [&name](const char *s) { name = s; });
-  return name;
-}
-
 }  // namespace
 
-FanSpecification CreateFanSpecification(const FanRequest &request) {
+void FanFields::ClearItems() {
+  FanFields cleared;
+  cleared.PCOM_VENT = PCOM_VENT;
+  cleared.F = F;
+  cleared.VFP = VFP;
+  cleared.qnt_pv = qnt_pv;
+  *this = cleared;
+}
+
+FanSpecification CreateFanSpecification(const FanRequest &request, const FanFields &previous) {
   FanSpecification result;
+  result.fields = previous;
+  FanFields &f = result.fields;
   const int32_t t_lang = request.t_lang;
 
   // The air flow depends on the altitude: without one there is nothing to compute.
@@ -104,68 +89,57 @@ FanSpecification CreateFanSpecification(const FanRequest &request) {
   }
   result.export_enabled = true;
 
-  FanFields &f = result.fields;
-  const float F = kAltitudeFactors[static_cast<std::size_t>(request.altitude)];
-  f.F = F;
-  const float VFP = static_cast<float>(static_cast<double>(F) * request.PCOM_VENT /
-                                       (static_cast<double>(request.TENMAX) - request.TEMAX));
-  f.VFP = VFP;
+  f.F = kAltitudeFactors[static_cast<std::size_t>(request.altitude)];
+  f.VFP = static_cast<float>(static_cast<double>(f.F) * request.PCOM_VENT /
+                             (static_cast<double>(request.TENMAX) - request.TEMAX));
+  SetText(t_lang, kUnitWord, f.qnt_pv);
 
-  std::optional<std::string> unit;
-  SetText(t_lang, vent_texts::kUnit, [&unit](const char *s) { unit = s; });
-  f.qnt_pv = unit;
-
-  const FanSize *size = FanSizeFor(VFP);
+  // Without a heater the fan alone keeps the climate, switched by a thermostat and a
+  // hygrostat.
+  const bool accessories = request.heat <= 0;
+  const FanSize *size = FanSizeFor(f.VFP);
   if (size == nullptr) {
     // No size delivers this flow. The fan, the grille and, without a heater, the accessories
     // are emptied, so that no report can list the items of an earlier create.
-    for (auto *field :
-         {&f.vent_code, &f.vent_name, &f.vent_qnt, &f.vent_code_2, &f.vent_name_2, &f.vent_qnt_2}) {
-      field->emplace();
-    }
-    if (request.heat <= 0) {
-      for (auto *field :
-           {&f.term_code, &f.term_name, &f.term_qnt, &f.gigro_code, &f.gigro_name, &f.gigro_qnt}) {
-        field->emplace();
+    if (accessories) {
+      f.ClearItems();
+    } else {
+      for (std::string *field : {&f.vent_code, &f.vent_name, &f.vent_qnt, &f.vent_code_2,
+                                 &f.vent_name_2, &f.vent_qnt_2}) {
+        field->clear();
       }
     }
-    SetText(t_lang, vent_texts::kNoSolutionPrefix, [&](const char *prefix) {
-      std::string text = prefix;
-      text += RoundHalfEven(VFP);
-      SetText(t_lang, vent_texts::kNoSolutionSuffix, [&text](const char *s) { text += s; });
-      result.list_text = std::move(text);
-    });
+    result.list_text =
+        NoSolutionText(t_lang, vent_texts::kNoSolutionPrefix, f.VFP, vent_texts::kNoSolutionSuffix);
     return result;
   }
 
   const CatalogueItem &fan = request.voltage == 0 ? size->fan_230v : size->fan_115v;
   f.vent_code = fan.code;
-  f.vent_name = NameIn(t_lang, fan);
-  f.vent_qnt = kOne;
+  SetText(t_lang, fan.name, f.vent_name);
+  f.vent_qnt = std::string(kOne);
   f.vent_code_2 = size->grille.code;
-  f.vent_name_2 = NameIn(t_lang, size->grille);
-  f.vent_qnt_2 = kOne;
-
-  // Without a heater the fan alone keeps the climate, switched by a thermostat and a
-  // hygrostat.
-  const bool accessories = request.heat <= 0;
+  SetText(t_lang, size->grille.name, f.vent_name_2);
+  f.vent_qnt_2 = std::string(kOne);
   if (accessories) {
-    f.term_code = kFanThermostat.code;
-    f.term_name = NameIn(t_lang, kFanThermostat);
-    f.term_qnt = kOne;
-    f.gigro_code = kFanHygrostat.code;
-    f.gigro_name = NameIn(t_lang, kFanHygrostat);
-    f.gigro_qnt = kOne;
+    const HeaterCatalogueItem &term = HeaterItem("TK-NO");
+    const HeaterCatalogueItem &gigro = HeaterItem("HG-CO");
+    f.term_code = term.code;
+    SetText(t_lang, term.name, f.term_name);
+    f.term_qnt = std::string(kOne);
+    f.gigro_code = gigro.code;
+    SetText(t_lang, gigro.name, f.gigro_name);
+    f.gigro_qnt = std::string(kOne);
   }
 
   // The names and the unit word exist for the two languages only; for another language
   // number the list keeps its text.
-  if (!unit) return result;
-  std::string text = Line(*f.vent_code, *f.vent_name, *f.vent_qnt, *unit);
-  AddLine(text, Line(*f.vent_code_2, *f.vent_name_2, *f.vent_qnt_2, *unit));
+  if (t_lang != kRussian && t_lang != kEnglish) return result;
+  std::string text = SpecificationLine(f.vent_code, f.vent_name, f.vent_qnt, f.qnt_pv);
+  text += "\r\n" + SpecificationLine(f.vent_code_2, f.vent_name_2, f.vent_qnt_2, f.qnt_pv);
   if (accessories) {
-    AddLine(text, Line(*f.term_code, *f.term_name, *f.term_qnt, *unit));
-    AddLine(text, Line(*f.gigro_code, *f.gigro_name, *f.gigro_qnt, *unit));
+    text += "\r\n" + SpecificationLine(f.term_code, f.term_name, f.term_qnt, f.qnt_pv);
+    text += "\r\n" + SpecificationLine(f.gigro_code, f.gigro_name, f.gigro_qnt, f.qnt_pv);
   }
   result.list_text = std::move(text);
   return result;

@@ -1,6 +1,6 @@
-// Filter-fan selection: the heat that ventilation must carry out of the enclosure, the air
-// flow it needs at the site's altitude, and the fan, outlet grille and accessories that
-// deliver it.
+// Filter-fan selection (Qt-free): the heat that ventilation must carry out of the enclosure,
+// the air flow it needs at the site's altitude, and the fan, outlet grille and accessories
+// that deliver it. The fan window (selection/venti.*) drives it.
 //
 // Physical quantities are 32-bit floats: expressions are evaluated in double precision from
 // the stored floats and rounded to float when stored; the band of a fan size is decided on
@@ -40,10 +40,6 @@ struct FanSize {
 // The four sizes, by ascending air flow.
 extern const std::array<FanSize, 4> kFanSizes;
 
-// Accessories that come with the fan when no heater is part of the solution.
-extern const CatalogueItem kFanThermostat;
-extern const CatalogueItem kFanHygrostat;
-
 // The size whose band holds `air_flow`, or nullptr when no size delivers it (above the
 // largest size, or no flow at all).
 const FanSize *FanSizeFor(float air_flow);
@@ -64,26 +60,32 @@ struct FanRequest {
   int32_t t_lang = 0;
 };
 
-// The window's fields that one create writes; a field left empty keeps its value.
+// The fields of the fan window: the heat to carry out, the air flow of the last create and
+// its items. Texts are UTF-8; quantities are texts ("1").
 struct FanFields {
-  std::optional<float> F;
-  std::optional<float> VFP;
-  std::optional<std::string> vent_name;
-  std::optional<std::string> vent_qnt;
-  std::optional<std::string> vent_name_2;
-  std::optional<std::string> vent_qnt_2;
-  std::optional<std::string> vent_code;
-  std::optional<std::string> vent_code_2;
-  std::optional<std::string> term_code;
-  std::optional<std::string> term_name;
-  std::optional<std::string> term_qnt;
-  std::optional<std::string> gigro_code;
-  std::optional<std::string> gigro_name;
-  std::optional<std::string> gigro_qnt;
-  std::optional<std::string> qnt_pv;
+  float PCOM_VENT = 0;  // heat to carry out, W
+  float F = 0;          // altitude factor of the last create
+  float VFP = 0;        // required air flow, m³/h
+  std::string vent_name;
+  std::string vent_qnt;
+  std::string vent_name_2;
+  std::string vent_qnt_2;
+  std::string vent_code;
+  std::string vent_code_2;
+  std::string term_code;
+  std::string term_name;
+  std::string term_qnt;
+  std::string gigro_code;
+  std::string gigro_name;
+  std::string gigro_qnt;
+  std::string qnt_pv;  // unit word of the lines
+
+  // Forgets the items of the last create; the heat, the air flow and the unit word stay.
+  void ClearItems();
 };
 
 struct FanSpecification {
+  // The window's fields after the create; a field the create does not write keeps its value.
   FanFields fields;
   // New text of the list box, lines joined by CR LF; empty when the list keeps its text.
   std::optional<std::string> list_text;
@@ -94,6 +96,6 @@ struct FanSpecification {
 // Picks the fan and grille for the required air flow and builds the list of the
 // specification, or the no-solution text when no size is large enough. Without an altitude
 // nothing is computed and the list asks for one.
-FanSpecification CreateFanSpecification(const FanRequest &request);
+FanSpecification CreateFanSpecification(const FanRequest &request, const FanFields &previous);
 
 }  // namespace climate

@@ -6,98 +6,48 @@
 #include <string>
 
 #include "app/lang.h"
+#include "app/qt_text.h"
 #include "balance/aervik.h"
 #include "balance/workflow.h"
-#include "selection/heater_selection.h"
 
 Theat_form *heat_form = nullptr;
 
 using climate::Handler;
 
-namespace {
-QString Q(const char *utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QString Q(const std::string &utf8) {
-  return QString::fromStdString(utf8);
-}
-
-std::string U(const QString &text) {
-  return text.toStdString();
-}
-
-// The item fields go to the selection and come back whole: a field the selection does not
-// write keeps its value.
-climate::HeaterItems ItemsOf(const Theat_form &w) {
-  climate::HeaterItems f;
-  f.q_mem = w.q_mem;
-  f.heat_name = U(w.heat_name);
-  f.heat_qnt = U(w.heat_qnt);
-  f.heat_name_2 = U(w.heat_name_2);
-  f.heat_qnt_2 = U(w.heat_qnt_2);
-  f.heat_code = U(w.heat_code);
-  f.heat_code_2 = U(w.heat_code_2);
-  f.term_code = U(w.term_code);
-  f.term_name = U(w.term_name);
-  f.term_qnt = U(w.term_qnt);
-  f.gigro_code = U(w.gigro_code);
-  f.gigro_name = U(w.gigro_name);
-  f.gigro_qnt = U(w.gigro_qnt);
-  f.qnt_p = U(w.qnt_p);
-  return f;
-}
-
-void StoreItems(Theat_form &w, const climate::HeaterItems &f) {
-  w.q_mem = f.q_mem;
-  w.heat_name = Q(f.heat_name);
-  w.heat_qnt = Q(f.heat_qnt);
-  w.heat_name_2 = Q(f.heat_name_2);
-  w.heat_qnt_2 = Q(f.heat_qnt_2);
-  w.heat_code = Q(f.heat_code);
-  w.heat_code_2 = Q(f.heat_code_2);
-  w.term_code = Q(f.term_code);
-  w.term_name = Q(f.term_name);
-  w.term_qnt = Q(f.term_qnt);
-  w.gigro_code = Q(f.gigro_code);
-  w.gigro_name = Q(f.gigro_name);
-  w.gigro_qnt = Q(f.gigro_qnt);
-  w.qnt_p = Q(f.qnt_p);
-}
-}  // namespace
+using climate::Q;
 
 Theat_form::Theat_form(QWidget *parent)
-    : TForm(parent, QStringLiteral("heat_form"), Q("Подбор обогрева"), QSize(404, 323),
-            QStringLiteral("Tahoma"), true) {
+    : TForm(parent, QStringLiteral("heat_form"), QSize(404, 323), QStringLiteral("Tahoma"), true) {
+  namespace T = climate::heat_texts;
   using namespace climate;
   Image1 = new TImage(this, Q("Image1"), QRect(8, 20, 100, 58));
   Image1->SetPicture(Q(":/assets/heater_photo.svg"));
 
-  GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(123, 21, 273, 57),
-                        Q("Режим работы установленного оборудования"));
-  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(16, 27, 82, 16), Q("Режим работы:"));
+  GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(123, 21, 273, 57));
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(16, 27, 82, 16));
   box1 =
-      MakeList(GroupBox6, Q("box1"), QRect(99, 23, 161, 21), {Q("Постоянно"), Q("Периодически")});
+      MakeList(GroupBox6, Q("box1"), QRect(99, 23, 161, 21), EmptyItems(T::kCaptionTable, "box1"));
   box1->setFont(QFont(Q("Verdana"), 8));
   Label2->setBuddy(box1);
 
-  GroupBox2 =
-      MakeGroup(this, Q("GroupBox2"), QRect(8, 84, 388, 61), Q("Дополнительные характеристики"));
-  check_compact = new QCheckBox(Q("Использовать компактные обогреватели"), GroupBox2);
+  GroupBox2 = MakeGroup(this, Q("GroupBox2"), QRect(8, 84, 388, 61));
+  check_compact = new QCheckBox(GroupBox2);
   check_compact->setObjectName(Q("check_compact"));
   check_compact->setGeometry(3, 16, 380, 19);
-  check_termo = new QCheckBox(Q("Использовать модель со встроенным термостатом"), GroupBox2);
+  check_termo = new QCheckBox(GroupBox2);
   check_termo->setObjectName(Q("check_termo"));
   check_termo->setGeometry(3, 39, 380, 19);
 
-  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 151, 388, 169), Q("Список оборудования"));
+  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 151, 388, 169));
   Memo1 = new TMemo(GroupBox1, Q("Memo1"), QRect(3, 56, 382, 110));
-  Memo1->setAccessibleName(Q("Список оборудования"));
+  Memo1->setAccessibleName(Q(kListBoxName));
 
-  Button1 = MakeButton(this, Q("Button1"), QRect(27, 171, 170, 30), Q("Создать спецификацию"));
+  Button1 = MakeButton(this, Q("Button1"), QRect(27, 171, 170, 30));
   Button1->setEnabled(false);
-  Button2 = MakeButton(this, Q("Button2"), QRect(203, 171, 170, 30), Q("Экспорт в отчет"));
+  Button2 = MakeButton(this, Q("Button2"), QRect(203, 171, 170, 30));
   Button2->setEnabled(false);
+
+  SetRussianTexts(this, T::kCaptionTable);
 
   connect(box1, &QComboBox::activated, this, Handler([this] { box1EndEdit(); }));
   connect(check_compact, &QCheckBox::toggled, this, Handler([this] { check_compactClick(); }));
@@ -140,12 +90,8 @@ void Theat_form::Reset(SelectionReset variant) {
   if (variant == SelectionReset::PictureHiding) Image1->hide();
   Button1->setEnabled(false);
   Button2->setEnabled(false);
-  if (variant == SelectionReset::Full) {
-    // A new calculation: no item of the last one may reach a report.
-    climate::HeaterItems none;
-    none.qnt_p = U(qnt_p);
-    StoreItems(*this, none);
-  }
+  // A new calculation: no item of the last one may reach a report.
+  if (variant == SelectionReset::Full) fields.ClearItems();
 }
 
 void Theat_form::Button1Click() {
@@ -156,17 +102,16 @@ void Theat_form::Button1Click() {
   in.mode = box1->currentIndex();
   in.compact = check_compact->isChecked();
   in.termo = check_termo->isChecked();
-  in.K = Gaervik->K;
-  in.S = Gaervik->S;
-  in.TENMIN = Gaervik->TENMIN;
-  in.TEMIN = Gaervik->TEMIN;
-  in.PHG = Gaervik->PHG;
-  in.vent = Gaervik->vent;
+  in.K = Gaervik->balance.K;
+  in.S = Gaervik->balance.S;
+  in.TENMIN = Gaervik->balance.TENMIN;
+  in.TEMIN = Gaervik->balance.TEMIN;
+  in.PHG = Gaervik->balance.PHG;
+  in.vent = Gaervik->balance.vent;
   in.t_lang = Gaervik->t_lang;
 
-  const climate::HeaterSelection result = climate::SelectHeaters(in, ItemsOf(*this));
-  PCOM_HEAT = result.PCOM_HEAT;
-  StoreItems(*this, result.items);
+  const climate::HeaterSelection result = climate::SelectHeaters(in, fields);
+  fields = result.fields;
   Memo1->setText(Q(result.list_text));
   items_listed_ = true;
 }

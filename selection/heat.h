@@ -1,4 +1,5 @@
-// The heater selection window.
+// The heater window `heat_form` (Qt): operating mode, options, the list of the heaters
+// chosen by the heater selection (selection/heater_selection.*) and their export.
 #pragma once
 
 #include <QCheckBox>
@@ -6,10 +7,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QString>
 
 #include "app/widgets.h"
 #include "balance/workflow.h"
+#include "selection/heater_selection.h"
 
 class Theat_form : public climate::TForm {
  public:
@@ -27,22 +28,8 @@ class Theat_form : public climate::TForm {
   QPushButton *Button1;  // create specification
   QPushButton *Button2;  // export to report
 
-  // The last selection.
-  float PCOM_HEAT = 0;
-  float q_mem = 0;
-  QString heat_name;
-  QString heat_qnt;
-  QString heat_name_2;
-  QString heat_qnt_2;
-  QString heat_code;
-  QString heat_code_2;
-  QString term_code;
-  QString term_name;
-  QString term_qnt;
-  QString gigro_code;
-  QString gigro_name;
-  QString gigro_qnt;
-  QString qnt_p;
+  // The required power and the items of the last create.
+  climate::HeaterFields fields;
 
   void FormActivate() override;
   void box1EndEdit();

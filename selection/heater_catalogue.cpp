@@ -11,7 +11,7 @@ using enum HeaterItemKind;
 
 // Names are the manufacturer's wording, punctuation included. The "С" after the
 // temperatures of the thermostats is the Cyrillic capital Es in both languages.
-constexpr std::array<HeaterCatalogueItem, 26> kItems{{
+constexpr std::array<HeaterCatalogueItem, 27> kItems{{
     {"HK-C005",
      Heater,
      {"Компактный обогреватель с кабелем, P=5W", "Compact heater with cable, P=5W"}},
@@ -104,6 +104,11 @@ constexpr std::array<HeaterCatalogueItem, 26> kItems{{
      {"Термостат, диапазон +5 ~ +60 градусов С, перекидной контакт (NO/NC)",
       "Termostat, range +5 ~ +60С, NO/NC"}},
     {"HG-CO", Hygrostat, {"Гигростат, перекидной контакт", "Gigrostat, NO/NC"}},
+    // The thermostat the fan window adds when no heater is part of the solution.
+    {"TK-NO",
+     Thermostat,
+     {"Термостат, диапазон -10 ~ +80 градусов С, контакт NO (нормально открытый)",
+      "Termostat, range -10 ~ +80С, NO"}},
 }};
 
 }  // namespace

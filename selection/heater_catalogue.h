@@ -1,5 +1,6 @@
-// The built-in catalogue of the heater selection: heaters, thermostats and the hygrostat,
-// each with its article code and its name in Russian and English.
+// The built-in catalogue of heaters and accessories (Qt-free): the heaters, the thermostats
+// and the hygrostat of the heater window and the thermostat the fan window adds, each with
+// its article code and its name in Russian and English. The one table of accessories.
 #pragma once
 
 #include <span>

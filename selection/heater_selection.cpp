@@ -3,8 +3,8 @@
 #include <array>
 
 #include "app/lang.h"
-#include "balance/numbers.h"
 #include "selection/heater_catalogue.h"
+#include "selection/specification_line.h"
 
 namespace climate {
 namespace {
@@ -61,12 +61,6 @@ const Band &BandOf(float power) {
   return kBands.back();
 }
 
-// One specification line: code, name, quantity and unit word.
-std::string Line(const std::string &code, const std::string &name, const std::string &qnt,
-                 const std::string &unit) {
-  return code + " - " + name + " x " + qnt + " " + unit;
-}
-
 }  // namespace
 
 float RequiredHeatingPower(const HeaterSelectionInput &in) {
@@ -76,9 +70,16 @@ float RequiredHeatingPower(const HeaterSelectionInput &in) {
   return static_cast<float>(losses);
 }
 
-HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterItems &previous) {
+void HeaterFields::ClearItems() {
+  HeaterFields cleared;
+  cleared.PCOM_HEAT = PCOM_HEAT;
+  cleared.qnt_p = qnt_p;
+  *this = cleared;
+}
+
+HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields &previous) {
   HeaterSelection result;
-  HeaterItems &f = result.items;
+  HeaterFields &f = result.fields;
   f = previous;
   const int32_t lang = in.t_lang;
 
@@ -99,7 +100,7 @@ HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterItems 
   f.term_qnt = std::string(kOne);
 
   const float power = RequiredHeatingPower(in);
-  result.PCOM_HEAT = power;
+  f.PCOM_HEAT = power;
 
   if (power > 0 && power <= kLargestBand) {
     const Band &band = BandOf(power);
@@ -123,32 +124,32 @@ HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterItems 
     // takes its thermostat from this window.
     result.outcome =
         power > kLargestBand ? HeaterOutcome::NoSolution : HeaterOutcome::NoPowerRequired;
-    f.heat_code.clear();
-    f.heat_code_2.clear();
-    f.q_mem = 0;
-    if (in.vent == 0) {
-      for (std::string *field :
-           {&f.term_code, &f.term_name, &f.term_qnt, &f.gigro_code, &f.gigro_name, &f.gigro_qnt}) {
-        field->clear();
-      }
+    if (in.vent != 0) {
+      f.heat_code.clear();
+      f.heat_code_2.clear();
+      f.q_mem = 0;
+    } else {
+      f.ClearItems();
     }
   }
 
-  SetText(lang, heat_texts::kUnit, f.qnt_p);
+  SetText(lang, kUnitWord, f.qnt_p);
 
-  const std::string heater_line = Line(f.heat_code, f.heat_name, f.heat_qnt, f.qnt_p);
-  const std::string accessory_lines = Line(f.term_code, f.term_name, f.term_qnt, f.qnt_p) + "\r\n" +
-                                      Line(f.gigro_code, f.gigro_name, f.gigro_qnt, f.qnt_p);
+  auto line = [&f](const std::string &code, const std::string &name, const std::string &qnt) {
+    return SpecificationLine(code, name, qnt, f.qnt_p);
+  };
+  const std::string heater_line = line(f.heat_code, f.heat_name, f.heat_qnt);
+  const std::string accessory_lines = line(f.term_code, f.term_name, f.term_qnt) + "\r\n" +
+                                      line(f.gigro_code, f.gigro_name, f.gigro_qnt);
   std::string &text = result.list_text;
   if (result.outcome == HeaterOutcome::NoSolution) {
-    SetText(lang, heat_texts::kNoSolutionPrefix, text);
-    SetText(lang, heat_texts::kNoSolutionSuffix,
-            [&text, &power](const char *suffix) { text += RoundHalfEven(power) + suffix; });
+    text = NoSolutionText(lang, heat_texts::kNoSolutionPrefix, power, heat_texts::kNoSolutionSuffix)
+               .value_or("");
   } else if (result.outcome == HeaterOutcome::NoPowerRequired) {
     SetText(lang, heat_texts::kNoPowerRequired, text);
   } else if (f.q_mem == 2) {
-    text = heater_line + "\r\n" + Line(f.heat_code_2, f.heat_name_2, f.heat_qnt_2, f.qnt_p) +
-           "\r\n" + accessory_lines;
+    text = heater_line + "\r\n" + line(f.heat_code_2, f.heat_name_2, f.heat_qnt_2) + "\r\n" +
+           accessory_lines;
   } else if (power > kOptionLimit && in.termo) {
     // The heater's own thermostat does the work: no accessories.
     text = heater_line + "\r\n";

@@ -1,5 +1,6 @@
-// Heater selection: the required heating power of the enclosure, the heaters that cover it,
-// the thermostat and the hygrostat, and the specification lines of the list.
+// Heater selection (Qt-free): the required heating power of the enclosure, the heaters that
+// cover it, the thermostat and the hygrostat, and the specification lines of the list. The
+// heater window (selection/heat.*) drives it.
 #pragma once
 
 #include <cstdint>
@@ -21,9 +22,11 @@ struct HeaterSelectionInput {
   int32_t t_lang = 0;    // 1 Russian, 2 English
 };
 
-// The item fields of the heater window. Texts are UTF-8; quantities are texts ("1", "2").
-struct HeaterItems {
-  float q_mem = 0;  // number of different heater models: 1 or 2, 0 when there is none
+// The fields of the heater window: the required power of the last create and its items.
+// Texts are UTF-8; quantities are texts ("1", "2").
+struct HeaterFields {
+  float PCOM_HEAT = 0;  // required heating power, W
+  float q_mem = 0;      // number of different heater models: 1 or 2, 0 when there is none
   std::string heat_name;
   std::string heat_qnt;
   std::string heat_name_2;
@@ -37,6 +40,9 @@ struct HeaterItems {
   std::string gigro_name;
   std::string gigro_qnt;
   std::string qnt_p;  // unit word of the lines
+
+  // Forgets the items of the last create; the required power and the unit word stay.
+  void ClearItems();
 };
 
 enum class HeaterOutcome {
@@ -46,12 +52,11 @@ enum class HeaterOutcome {
 };
 
 struct HeaterSelection {
-  float PCOM_HEAT = 0;  // required heating power, W
   HeaterOutcome outcome = HeaterOutcome::Items;
-  // The item fields after the selection. A field the selection does not write keeps its
+  // The window's fields after the selection. A field the selection does not write keeps its
   // previous value: the second heater code outside the two-model band, and texts of a
   // language number other than 1 and 2.
-  HeaterItems items;
+  HeaterFields fields;
   // The whole list text, lines joined by CR LF; empty for a language number other than 1
   // and 2 when there are no lines to show.
   std::string list_text;
@@ -61,7 +66,7 @@ struct HeaterSelection {
 // the heat dissipated inside when the equipment runs constantly (mode 0).
 float RequiredHeatingPower(const HeaterSelectionInput &in);
 
-// Selects the items for `in`, starting from the fields of the previous selection.
-HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterItems &previous);
+// Selects the items for `in`, starting from the window's fields as they are.
+HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields &previous);
 
 }  // namespace climate

@@ -1,14 +1,15 @@
-// The filter-fan selection window.
+// The fan window `vent_form` (Qt): altitude and voltage, the list of the fan, grille and
+// accessories chosen by the fan selection (selection/fan_selection.*) and their export.
 #pragma once
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QString>
 
 #include "app/widgets.h"
 #include "balance/workflow.h"
+#include "selection/fan_selection.h"
 
 class Tvent_form : public climate::TForm {
  public:
@@ -26,23 +27,8 @@ class Tvent_form : public climate::TForm {
   QPushButton *Button2;  // export to report
   climate::TMemo *Memo1;
 
-  // The last selection.
-  float PCOM_VENT = 0;
-  float F = 0;
-  float VFP = 0;
-  QString vent_name;
-  QString vent_qnt;
-  QString vent_name_2;
-  QString vent_qnt_2;
-  QString vent_code;
-  QString vent_code_2;
-  QString term_code;
-  QString term_name;
-  QString term_qnt;
-  QString gigro_code;
-  QString gigro_name;
-  QString gigro_qnt;
-  QString qnt_pv;
+  // The heat to carry out, the air flow and the items of the last create.
+  climate::FanFields fields;
 
   void FormActivate() override;
   void Point_seaChange();

@@ -381,17 +381,18 @@ JourneyResult RunJourney(Journey kind, const QTemporaryDir &dir) {
   // What the journey should have left behind.
   const bool heater_and_fan = kind == Journey::HeaterAndFan;
   auto written = [](const QString &file) { return QFileInfo(file).size() > 0; };
-  if (!messages.errors.isEmpty()) {
+  if (!messages.errors.empty()) {
     result.error = messages.errors.join(QStringLiteral("; "));
-  } else if (!messages.information.isEmpty()) {
+  } else if (!messages.information.empty()) {
     result.error = messages.information.join(QStringLiteral("; "));
   } else if (failed) {
     result.error = QStringLiteral("a window stayed open after its action");
-  } else if (heater_and_fan ? Gaervik->heat != 2 || Gaervik->vent != 1
-                            : Gaervik->heat != 0 || Gaervik->cooler != 1) {
+  } else if (heater_and_fan ? Gaervik->balance.heat != 2 || Gaervik->balance.vent != 1
+                            : Gaervik->balance.heat != 0 || Gaervik->balance.cooler != 1) {
     result.error = QStringLiteral("the select button did not suggest the expected equipment");
-  } else if (heater_and_fan ? heat_form->heat_code.isEmpty() || vent_form->vent_code.isEmpty()
-                            : cool_form->cool_code.isEmpty()) {
+  } else if (heater_and_fan
+                 ? heat_form->fields.heat_code.empty() || vent_form->fields.vent_code.empty()
+                 : cool_form->fields.cool_code.empty()) {
     result.error = QStringLiteral("a selection found no item");
   } else if (!written(base + QStringLiteral(".txt")) || !written(base + QStringLiteral(".xlsx"))) {
     result.error = QStringLiteral("the text file or the workbook is missing");

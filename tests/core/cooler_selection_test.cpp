@@ -21,8 +21,8 @@ std::string CodeFor(const char *mounting, const char *power, char supply) {
   return std::string("CK-") + mounting + power + "-" + supply;
 }
 
-std::optional<std::string> CreateCode(float power, int mounting, int voltage) {
-  return CreateCoolerSpecification({power, mounting, voltage, kRussian}).cool_code;
+std::string CreateCode(float power, int mounting, int voltage) {
+  return CreateCoolerSpecification({power, mounting, voltage, kRussian}, {}).fields.cool_code;
 }
 
 // The names follow one pattern per mounting and supply, so a typo in any of the 26 shows.
@@ -131,22 +131,24 @@ TEST(CoolerPower, DissipationPlusHeatThroughTheWalls) {
 }
 
 TEST(CoolerCreate, SpecificationLineInEachLanguage) {
-  const CoolerSpecification ru = CreateCoolerSpecification({555, 0, 1, kRussian});
+  const CoolerSpecification ru = CreateCoolerSpecification({555, 0, 1, kRussian}, {});
   ASSERT_NE(ru.unit, nullptr);
-  EXPECT_EQ(ru.cool_code, "CK-W0800-2");
-  EXPECT_EQ(ru.cool_name, "Навесной кондиционер 800 Вт, 400В (2 фазы)");
-  EXPECT_EQ(ru.cool_qnt, "1");
+  EXPECT_EQ(ru.fields.cool_code, "CK-W0800-2");
+  EXPECT_EQ(ru.fields.cool_name, "Навесной кондиционер 800 Вт, 400В (2 фазы)");
+  EXPECT_EQ(ru.fields.cool_qnt, "1");
   EXPECT_EQ(ru.list_text, "CK-W0800-2 - Навесной кондиционер 800 Вт, 400В (2 фазы) x 1 шт.");
 
-  const CoolerSpecification en = CreateCoolerSpecification({2000, 1, 2, kEnglish});
-  EXPECT_EQ(en.cool_code, "CK-R2000-3");
-  EXPECT_EQ(en.cool_name, "Roof mount cooler 2000 W, 400/440Vac (3 ph)");
+  const CoolerSpecification en = CreateCoolerSpecification({2000, 1, 2, kEnglish}, {});
+  EXPECT_EQ(en.fields.cool_code, "CK-R2000-3");
+  EXPECT_EQ(en.fields.cool_name, "Roof mount cooler 2000 W, 400/440Vac (3 ph)");
   EXPECT_EQ(en.list_text, "CK-R2000-3 - Roof mount cooler 2000 W, 400/440Vac (3 ph) x 1 pcs.");
 
   // Another language number writes no name and no line, so no line mixes two units.
-  const CoolerSpecification other = CreateCoolerSpecification({555, 0, 1, 3});
-  EXPECT_EQ(other.cool_code, "CK-W0800-2");
-  EXPECT_FALSE(other.cool_name);
+  CoolerFields earlier;
+  earlier.cool_name = "earlier";
+  const CoolerSpecification other = CreateCoolerSpecification({555, 0, 1, 3}, earlier);
+  EXPECT_EQ(other.fields.cool_code, "CK-W0800-2");
+  EXPECT_EQ(other.fields.cool_name, "earlier");
   EXPECT_FALSE(other.list_text);
 }
 
@@ -168,15 +170,15 @@ TEST(CoolerCreate, NoUnitEmptiesTheItemAndGivesTheNoSolutionText) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << "P = " << c.power);
-    const CoolerSpecification s = CreateCoolerSpecification({c.power, 0, 0, c.t_lang});
+    const CoolerSpecification s = CreateCoolerSpecification({c.power, 0, 0, c.t_lang}, {});
     EXPECT_EQ(s.unit, nullptr);
     // No unit of an earlier create may reach a report.
-    EXPECT_EQ(s.cool_code, "");
-    EXPECT_EQ(s.cool_name, "");
-    EXPECT_EQ(s.cool_qnt, "");
+    EXPECT_EQ(s.fields.cool_code, "");
+    EXPECT_EQ(s.fields.cool_name, "");
+    EXPECT_EQ(s.fields.cool_qnt, "");
     EXPECT_EQ(s.list_text, c.text);
   }
-  EXPECT_FALSE(CreateCoolerSpecification({5000, 0, 0, 0}).list_text);
+  EXPECT_FALSE(CreateCoolerSpecification({5000, 0, 0, 0}, {}).list_text);
 }
 
 }  // namespace

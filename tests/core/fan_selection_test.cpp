@@ -30,6 +30,19 @@ FanRequest Request(int altitude, float pcom_vent, float temax, float tenmax, int
   return r;
 }
 
+// Fields as an earlier create left them, to see which ones a create leaves alone.
+FanFields Earlier() {
+  FanFields f;
+  f.F = 3.3f;
+  f.VFP = 123;
+  for (std::string *field : {&f.vent_name, &f.vent_qnt, &f.vent_name_2, &f.vent_qnt_2, &f.vent_code,
+                             &f.vent_code_2, &f.term_code, &f.term_name, &f.term_qnt, &f.gigro_code,
+                             &f.gigro_name, &f.gigro_qnt, &f.qnt_pv}) {
+    *field = "earlier";
+  }
+  return f;
+}
+
 TEST(FanSelection, HeatToCarryOutIsEvaluatedInDouble) {
   EXPECT_EQ(HeatToCarryOut(300, 5.5f, 1.0f, 30, 40), 245.0f);
   // Evaluated in float, the wall term would round twice and give 342.919983.
@@ -53,7 +66,7 @@ class FanBands : public testing::TestWithParam<BandCase> {};
 
 TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
   const BandCase &c = GetParam();
-  const FanSpecification s = CreateFanSpecification(c.request);
+  const FanSpecification s = CreateFanSpecification(c.request, {});
   EXPECT_EQ(s.fields.F, kAltitudeFactors[static_cast<std::size_t>(c.request.altitude)]) << c.what;
   EXPECT_EQ(s.fields.VFP, c.VFP) << c.what;
   EXPECT_TRUE(s.export_enabled) << c.what;
@@ -82,8 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<BandCase> &info) { return std::string(info.param.what); });
 
 TEST(FanSelection, WorkedExampleWithoutHeaterListsFourLines) {
-  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 0));
-  EXPECT_NEAR(*s.fields.VFP, 75.95, 1e-4);
+  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 0), {});
+  EXPECT_NEAR(s.fields.VFP, 75.95, 1e-4);
   EXPECT_EQ(s.list_text,
             "FK-270-230 - Вентилятор c решёткой и фильтром, 230/270  м3/час, 230В x 1 шт.\r\n"
             "GK-270 - Вентиляционная решётка с фильтром, 250 x 250 мм x 1 шт.\r\n"
@@ -98,7 +111,7 @@ TEST(FanSelection, WorkedExampleWithoutHeaterListsFourLines) {
 }
 
 TEST(FanSelection, EnglishWithoutHeaterNamesTheAccessoriesInEnglish) {
-  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 1, 0, kEnglish));
+  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 1, 0, kEnglish), {});
   EXPECT_EQ(s.list_text,
             "FK-270-115 - Fan filter, 230/270 m3/hour, 115Vac x 1 pcs.\r\n"
             "GK-270 - Filter, 250 x 250 mm x 1 pcs.\r\n"
@@ -109,13 +122,16 @@ TEST(FanSelection, EnglishWithoutHeaterNamesTheAccessoriesInEnglish) {
 }
 
 TEST(FanSelection, WithHeaterListsFanAndGrilleOnlyAndLeavesAccessories) {
-  const FanSpecification ru = CreateFanSpecification(Request(4, 100, 30, 37, 1, 1));
+  const FanSpecification ru = CreateFanSpecification(Request(4, 100, 30, 37, 1, 1), Earlier());
   // The one 115 V name with a Cyrillic "с" and the double space after it.
   EXPECT_EQ(ru.list_text,
             "FK-050-115 - Вентилятор с  решёткой и фильтром, 45/50 м3/час, 115В x 1 шт.\r\n"
             "GK-050 - Вентиляционная решётка с фильтром, 150 x 150 мм x 1 шт.");
-  EXPECT_FALSE(ru.fields.term_code || ru.fields.term_name || ru.fields.term_qnt ||
-               ru.fields.gigro_code || ru.fields.gigro_name || ru.fields.gigro_qnt);
+  for (const std::string *field :
+       {&ru.fields.term_code, &ru.fields.term_name, &ru.fields.term_qnt, &ru.fields.gigro_code,
+        &ru.fields.gigro_name, &ru.fields.gigro_qnt}) {
+    EXPECT_EQ(*field, "earlier");
+  }
 }
 
 TEST(FanSelection, NoSolutionRoundsHalfToEvenAndEmptiesTheItems) {
@@ -129,10 +145,10 @@ TEST(FanSelection, NoSolutionRoundsHalfToEvenAndEmptiesTheItems) {
                         Case{1227, 0, kRussian, "Для воздушного потока в 614 решение отсутствует!"},
                         Case{1225, 1, kEnglish, "For air flow 612 m3/hour is not solution!"}}) {
     const FanSpecification s =
-        CreateFanSpecification(Request(4, c.pcom_vent, 30, 37, 0, c.heat, c.t_lang));
+        CreateFanSpecification(Request(4, c.pcom_vent, 30, 37, 0, c.heat, c.t_lang), Earlier());
     EXPECT_EQ(s.list_text, c.text);
     EXPECT_TRUE(s.export_enabled);
-    EXPECT_TRUE(s.fields.qnt_pv);
+    EXPECT_EQ(s.fields.qnt_pv, c.t_lang == kRussian ? "шт." : "pcs.");
     // No fan of an earlier create may reach a report.
     for (const auto *field : {&s.fields.vent_code, &s.fields.vent_name, &s.fields.vent_qnt,
                               &s.fields.vent_code_2, &s.fields.vent_name_2, &s.fields.vent_qnt_2}) {
@@ -144,7 +160,7 @@ TEST(FanSelection, NoSolutionRoundsHalfToEvenAndEmptiesTheItems) {
       EXPECT_EQ(s.fields.term_code, "");
       EXPECT_EQ(s.fields.gigro_name, "");
     } else {
-      EXPECT_FALSE(s.fields.term_code || s.fields.gigro_name);
+      EXPECT_EQ(s.fields.term_code + s.fields.gigro_name, "earlierearlier");
     }
   }
 }
@@ -157,11 +173,13 @@ TEST(FanSelection, WithoutAltitudeNothingIsComputed) {
   for (const Case &c :
        {Case{kRussian, "Выберите высоту над уровнем моря!"},
         Case{kEnglish, "Please, choose the altitude above sea level!"}, Case{0, std::nullopt}}) {
-    const FanSpecification s = CreateFanSpecification(Request(-1, 245, 30, 40, 0, 0, c.t_lang));
+    const FanSpecification s =
+        CreateFanSpecification(Request(-1, 245, 30, 40, 0, 0, c.t_lang), Earlier());
     EXPECT_EQ(s.list_text, c.text);
     EXPECT_FALSE(s.export_enabled);
-    EXPECT_FALSE(s.fields.F || s.fields.VFP || s.fields.vent_code || s.fields.term_code ||
-                 s.fields.qnt_pv);
+    EXPECT_EQ(s.fields.F, 3.3f);
+    EXPECT_EQ(s.fields.VFP, 123.0f);
+    EXPECT_EQ(s.fields.vent_code + s.fields.term_code + s.fields.qnt_pv, "earlierearlierearlier");
   }
 }
 

@@ -35,8 +35,8 @@ HeaterSelectionInput ForPower(float power, bool compact = false, bool termo = fa
 }
 
 // A selection that fills every heater field: two models.
-HeaterItems TwoModels() {
-  return SelectHeaters(ForPower(500), {}).items;
+HeaterFields TwoModels() {
+  return SelectHeaters(ForPower(500), {}).fields;
 }
 
 TEST(HeaterCatalogue, KindsCodesAndNames) {
@@ -49,7 +49,7 @@ TEST(HeaterCatalogue, KindsCodesAndNames) {
     ++kinds[static_cast<int>(item.kind)];
   }
   EXPECT_EQ(kinds[0], 23);
-  EXPECT_EQ(kinds[1], 2);
+  EXPECT_EQ(kinds[1], 3);  // TK-NC and TK-CO of the heater window, TK-NO of the fan window
   EXPECT_EQ(kinds[2], 1);
   EXPECT_THROW(HeaterItem("HK-X999"), std::out_of_range);
   // The temperature's unit letter is the Cyrillic Es, the only non-ASCII character.
@@ -79,8 +79,8 @@ TEST(HeaterSelection, BandsIncludeTheirUpperLimit) {
       const bool high = power > 800;
       for (bool option : {false, true}) {
         // The option that does not decide is set the other way round.
-        const HeaterItems f =
-            SelectHeaters(ForPower(power, high != option, high == option), {}).items;
+        const HeaterFields f =
+            SelectHeaters(ForPower(power, high != option, high == option), {}).fields;
         SCOPED_TRACE(testing::Message() << "P=" << power << " option=" << option);
         EXPECT_EQ(f.heat_code, option ? b.option : b.plain);
         EXPECT_EQ(f.heat_qnt, option ? b.option_qnt : b.plain_qnt);
@@ -101,8 +101,8 @@ TEST(HeaterSelection, RequiredPowerIsRoundedOnceFromDouble) {
   in.TENMIN = 5;
   in.PHG = 150;
   const HeaterSelection s = SelectHeaters(in, {});
-  EXPECT_EQ(s.PCOM_HEAT, Above(800));
-  EXPECT_EQ(s.items.heat_code, "HK-P1200");
+  EXPECT_EQ(s.fields.PCOM_HEAT, Above(800));
+  EXPECT_EQ(s.fields.heat_code, "HK-P1200");
 }
 
 TEST(HeaterSelection, ListTexts) {
@@ -138,7 +138,7 @@ TEST(HeaterSelection, ListTexts) {
 // Without a heater no field of an earlier selection may remain for the reports.
 TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
   for (float power : {0.0f, -250.0f, 2100.0f}) {
-    const HeaterItems f = SelectHeaters(ForPower(power), TwoModels()).items;
+    const HeaterFields f = SelectHeaters(ForPower(power), TwoModels()).fields;
     EXPECT_EQ(f.q_mem, 0.0f);
     for (const std::string *field :
          {&f.heat_code, &f.heat_name, &f.heat_qnt, &f.heat_code_2, &f.heat_name_2, &f.heat_qnt_2}) {
@@ -150,8 +150,8 @@ TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
       EXPECT_EQ(*field, "") << power;
     }
     // With a fan they stay: the fan takes its thermostat from the heater window.
-    const HeaterItems with_fan =
-        SelectHeaters(ForPower(power, false, false, kRussian, 1), TwoModels()).items;
+    const HeaterFields with_fan =
+        SelectHeaters(ForPower(power, false, false, kRussian, 1), TwoModels()).fields;
     EXPECT_EQ(with_fan.term_code + " " + with_fan.term_qnt, "TK-CO 1") << power;
     EXPECT_EQ(with_fan.gigro_code + " " + with_fan.gigro_name,
               "HG-CO Гигростат, перекидной контакт")
@@ -161,15 +161,15 @@ TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
 
 TEST(HeaterSelection, FieldsNotWrittenKeepTheirValues) {
   // A single model leaves the second code but empties its name and quantity.
-  const HeaterItems single = SelectHeaters(ForPower(100), TwoModels()).items;
+  const HeaterFields single = SelectHeaters(ForPower(100), TwoModels()).fields;
   EXPECT_EQ(single.heat_code_2, "HK-V250");
   EXPECT_EQ(single.heat_name_2 + single.heat_qnt_2, "");
 
   // A language number other than 1 and 2 writes no text: the accessory names and the unit
   // word stay, the heater name stays empty and there is no no-solution text.
-  const HeaterItems english = SelectHeaters(ForPower(10, true, false, kEnglish), {}).items;
+  const HeaterFields english = SelectHeaters(ForPower(10, true, false, kEnglish), {}).fields;
   const HeaterSelection other = SelectHeaters(ForPower(10, true, false, 3), english);
-  EXPECT_EQ(other.items.term_name, english.term_name);
+  EXPECT_EQ(other.fields.term_name, english.term_name);
   EXPECT_EQ(other.list_text.substr(0, other.list_text.find("\r\n")), "HK-C015 -  x 1 pcs.");
   EXPECT_EQ(SelectHeaters(ForPower(3000, false, false, 3), english).list_text, "");
 }

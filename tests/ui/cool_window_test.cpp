@@ -16,13 +16,13 @@ namespace {
 
 // Main-window balance whose cooling power is `phg` + 5.5 · 2 · (`temax` − `tenmax`).
 void SetBalance(float phg, float temax, float tenmax, int32_t t_lang = 1) {
-  Gaervik->PHG = phg;
-  Gaervik->K = 5.5f;
-  Gaervik->S = 2.0f;
-  Gaervik->TEMAX = temax;
-  Gaervik->TENMAX = tenmax;
+  Gaervik->balance.PHG = phg;
+  Gaervik->balance.K = 5.5f;
+  Gaervik->balance.S = 2.0f;
+  Gaervik->balance.TEMAX = temax;
+  Gaervik->balance.TENMAX = tenmax;
   Gaervik->t_lang = t_lang;
-  Gaervik->cooler = 1;
+  Gaervik->balance.cooler = 1;
 }
 
 // Shows the cooling window modally, runs `act` in it and closes it unless `act` did.
@@ -49,7 +49,7 @@ class CoolWindowTest : public WindowTest {
   void activationSetsPowerTextsAndVoltageList() {
     SetBalance(500, 40, 35);
     WhileOpen([] {
-      QCOMPARE(cool_form->PCOM_COOL, 555.0f);
+      QCOMPARE(cool_form->fields.PCOM_COOL, 555.0f);
       QCOMPARE(Items(cool_form->Volt_cool), QStringList({"~230 В", "~400 В, 2 фазы"}));
       QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
       QCOMPARE(cool_form->windowTitle(), QString("Подбор кондиционера"));
@@ -80,7 +80,7 @@ class CoolWindowTest : public WindowTest {
   void createAndExportTheWorkedExample() {
     QFETCH(int, heat);
     SetBalance(500, 40, 35);
-    Gaervik->heat = heat;
+    Gaervik->balance.heat = heat;
     bool exported = false;
     WhileOpen([&exported] {
       QVERIFY(!cool_form->Button1->isEnabled());
@@ -94,8 +94,8 @@ class CoolWindowTest : public WindowTest {
       Click(cool_form->Button1);
       QCOMPARE(cool_form->Memo1->text(),
                QString("CK-W0800-2 - Навесной кондиционер 800 Вт, 400В (2 фазы) x 1 шт."));
-      QCOMPARE(cool_form->cool_code, QString("CK-W0800-2"));
-      QCOMPARE(cool_form->cool_qnt, QString("1"));
+      QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString("CK-W0800-2"));
+      QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString("1"));
       QVERIFY(cool_form->Button2->isEnabled());
       QVERIFY(!Gaervik->Total_spec->isEnabled());
       Click(cool_form->Button2);
@@ -108,7 +108,7 @@ class CoolWindowTest : public WindowTest {
     QCOMPARE(slot->pictureIndex(), 6);
     QCOMPARE(slot->pictureList(), Gaervik->ImageList1);
     QCOMPARE(other->pictureIndex(), -1);
-    QCOMPARE(Gaervik->heat, heat);
+    QCOMPARE(Gaervik->balance.heat, heat);
   }
 
   void mountingChangeStartsTheChoiceOver() {
@@ -151,7 +151,7 @@ class CoolWindowTest : public WindowTest {
         QVERIFY(cool_form->Button1->isEnabled());
         QCOMPARE(cool_form->Type_cool->currentIndex(), 0);
         Click(cool_form->Button1);
-        QCOMPARE(cool_form->cool_code, QString(r.code));
+        QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString(r.code));
       });
     }
   }
@@ -178,9 +178,9 @@ class CoolWindowTest : public WindowTest {
         Click(cool_form->Button1);
         QCOMPARE(cool_form->Memo1->text(), QString(c.text));
         QVERIFY(cool_form->Button2->isEnabled());
-        QCOMPARE(cool_form->cool_code, QString());
-        QCOMPARE(cool_form->cool_name, QString());
-        QCOMPARE(cool_form->cool_qnt, QString());
+        QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString());
+        QCOMPARE(QString::fromStdString(cool_form->fields.cool_name), QString());
+        QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString());
       });
     }
   }

@@ -26,14 +26,14 @@ int Open(std::function<void()> act) {
 
 // A heat balance that needs 65 W with constant operation and 165 W with periodic.
 void SetBalance(int32_t vent, int32_t cooler) {
-  Gaervik->K = 5.5f;
-  Gaervik->S = 1;
-  Gaervik->TENMIN = 10;
-  Gaervik->TEMIN = -20;
-  Gaervik->PHG = 100;
-  Gaervik->heat = 1;
-  Gaervik->vent = vent;
-  Gaervik->cooler = cooler;
+  Gaervik->balance.K = 5.5f;
+  Gaervik->balance.S = 1;
+  Gaervik->balance.TENMIN = 10;
+  Gaervik->balance.TEMIN = -20;
+  Gaervik->balance.PHG = 100;
+  Gaervik->balance.heat = 1;
+  Gaervik->balance.vent = vent;
+  Gaervik->balance.cooler = cooler;
 }
 
 // Ticks or unticks a check box with the mouse, on its indicator.
@@ -60,7 +60,7 @@ class HeatWindowTest : public WindowTest {
       Tick(heat_form->check_compact);
       Click(heat_form->Button1);
     });
-    QCOMPARE(Gaervik->heat, 1);  // closed with the close box: nothing recorded
+    QCOMPARE(Gaervik->balance.heat, 1);  // closed with the close box: nothing recorded
 
     const QString english_list = heat_form->Memo1->text();
     QVERIFY(english_list.endsWith("x 1 pcs."));
@@ -98,7 +98,8 @@ class HeatWindowTest : public WindowTest {
       Tick(heat_form->check_compact);
       QCOMPARE(heat_form->Memo1->text(), QString());
       QVERIFY(!heat_form->Button2->isEnabled());
-      QCOMPARE(heat_form->heat_code, QString("HK-T080"));  // the fields keep the selection
+      QCOMPARE(QString::fromStdString(heat_form->fields.heat_code),
+               QString("HK-T080"));  // the fields keep the selection
 
       Tick(heat_form->check_termo);
       Click(heat_form->Button1);
@@ -129,8 +130,8 @@ class HeatWindowTest : public WindowTest {
       Click(heat_form->Button2);
     });
     QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(heat_form->PCOM_HEAT, 165.0f);
-    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(heat_form->fields.PCOM_HEAT, 165.0f);
+    QCOMPARE(Gaervik->balance.heat, 2);
     QVERIFY(Gaervik->Total_spec->isEnabled());
     QCOMPARE(Gaervik->Image2->pictureIndex(), int(climate::kPicHeatersDone));
     QCOMPARE(Gaervik->Image2->brushColour(), climate::ButtonFace());
@@ -145,8 +146,9 @@ class HeatWindowTest : public WindowTest {
         Click(heat_form->Button1);
         Click(heat_form->Button2);
       });
-      QCOMPARE(heat_form->term_code, QString(vent ? "TK-CO" : "TK-NC"));
-      QCOMPARE(Gaervik->heat, 2);
+      QCOMPARE(QString::fromStdString(heat_form->fields.term_code),
+               QString(vent ? "TK-CO" : "TK-NC"));
+      QCOMPARE(Gaervik->balance.heat, 2);
       QVERIFY(!Gaervik->Total_spec->isEnabled());
       QCOMPARE(Gaervik->Image2->pictureIndex(), int(climate::kPicHeatersDone));
     }

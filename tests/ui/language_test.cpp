@@ -1,5 +1,6 @@
 // Russian and English texts: the main window's two switches and the rule every other window
 // follows when it opens.
+#include <QAbstractButton>
 #include <QAction>
 #include <QTest>
 
@@ -17,26 +18,31 @@ using climate::TextEntry;
 
 namespace {
 
-// The text a control of the main window shows for an entry of its table.
-QString Shown(const TextEntry &e) {
+// The text a control of a window shows for an entry of its table.
+QString Shown(QWidget *window, const TextEntry &e) {
   const QString control = QString::fromUtf8(e.control);
-  if (control == "caption") return Gaervik->windowTitle();
-  if (auto *box = Gaervik->findChild<QComboBox *>(control)) return box->itemText(e.item);
-  if (auto *group = Gaervik->findChild<QGroupBox *>(control)) return group->title();
-  if (auto *button = Gaervik->findChild<QPushButton *>(control)) return button->text();
-  if (auto *label = Gaervik->findChild<QLabel *>(control)) return label->text();
-  if (auto *action = Gaervik->findChild<QAction *>(control)) return action->text();
+  if (control == "caption") return window->windowTitle();
+  if (auto *box = window->findChild<QComboBox *>(control)) return box->itemText(e.item);
+  if (auto *group = window->findChild<QGroupBox *>(control)) return group->title();
+  if (auto *button = window->findChild<QAbstractButton *>(control)) return button->text();
+  if (auto *label = window->findChild<QLabel *>(control)) return label->text();
+  if (auto *action = window->findChild<QAction *>(control)) return action->text();
   return "<no control " + control + ">";
 }
 
-// The entries whose shown text differs from the column of `lang`.
-QStringList Differences(int lang) {
+// The entries of a window's table whose shown text differs from the column of `lang`.
+template <std::size_t N>
+QStringList Differences(QWidget *window, const std::array<TextEntry, N> &table, int lang) {
   QStringList out;
-  for (const TextEntry &e : climate::main_texts::kSwitchTable) {
+  for (const TextEntry &e : table) {
     const QString expected = QString::fromUtf8(lang == 1 ? e.text.ru : e.text.en);
-    if (Shown(e) != expected) out << QString::fromUtf8(e.control) + ": " + Shown(e);
+    if (Shown(window, e) != expected) out << QString::fromUtf8(e.control) + ": " + Shown(window, e);
   }
   return out;
+}
+
+QStringList Differences(int lang) {
+  return Differences(Gaervik, climate::main_texts::kSwitchTable, lang);
 }
 
 const Enclosure kHeaterAndFan{"2000", "800", "600", 1, 4, "500", 35, -5, 50, 40, 10};
@@ -53,6 +59,22 @@ class LanguageTest : public WindowTest {
     Gaervik->lang_m_2_1Click();
     QCOMPARE(Differences(1), QStringList());
     QCOMPARE(Gaervik->t_lang, 1);
+  }
+
+  // Before a dialog is first opened it shows its design texts: the Russian column of its
+  // table, with no exception.
+  void everyDialogsDesignTextsAreTheRussianColumn() {
+    QCOMPARE(Differences(heat_form, climate::heat_texts::kCaptionTable, 1), QStringList());
+    QCOMPARE(Differences(vent_form, climate::vent_texts::kActivationTable, 1), QStringList());
+    QCOMPARE(Differences(cool_form, climate::cool_texts::kActivationTable, 1), QStringList());
+    QCOMPARE(Differences(save_form, climate::save_texts::kActivationTable, 1), QStringList());
+    QCOMPARE(cool_form->Volt_cool->count(), 3);
+    QCOMPARE(cool_form->Volt_cool->itemText(0), QString("~ 230 В"));
+    QCOMPARE(cool_form->Volt_cool->itemText(2), QString("~ 400/440 В, 3 фазы"));
+    QCOMPARE(heat_form->box1->count(), 2);
+    QCOMPARE(vent_form->Point_sea->count(), 5);
+    QCOMPARE(Gaervik->box2->count(), 7);
+    QCOMPARE(Gaervik->N1->text(), QString("О программе"));
   }
 
   void theMenuIsHiddenAndItsItemsDoNothing() {
@@ -83,7 +105,7 @@ class LanguageTest : public WindowTest {
     QCOMPARE(Gaervik->name_p1->text(), first);
     QCOMPARE(Gaervik->Status_alarm->text(), alarm);
     QCOMPARE(Gaervik->Status_dew->text(), dew);
-    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->balance.heat, 1);
     QVERIFY(Gaervik->Image2->isVisible());
 
     Gaervik->lang_m_2_1Click();

@@ -68,8 +68,8 @@ class SaveWindowTest : public WindowTest {
   }
 
   void heaterAndFanTextFileWithTheUsersEdits() {
-    Gaervik->heat = 2;
-    Gaervik->vent = 1;
+    Gaervik->balance.heat = 2;
+    Gaervik->balance.vent = 1;
     heat_form->Memo1->setText("HK-V400 x 1\r\nTK-CO x 1");
     vent_form->Memo1->setText("FK-270-230 x 1\r\nnote 中 €");  // typed by the user
     cool_form->Memo1->setText("not needed");
@@ -85,7 +85,7 @@ class SaveWindowTest : public WindowTest {
   }
 
   void heaterAloneEndsInEmptyLinesAndReplacesTheFile() {
-    Gaervik->heat = 2;
+    Gaervik->balance.heat = 2;
     heat_form->Memo1->setText("HK-P1200T x 1\r\n");
     const QString base = dir_->filePath("alone");
     QFile old(base + ".txt");
@@ -98,7 +98,7 @@ class SaveWindowTest : public WindowTest {
   }
 
   void cancelledDialogsWriteNothing() {
-    Gaervik->heat = 1;
+    Gaervik->balance.heat = 1;
     bool stayed_open = false;
     InSaveWindow([&] {
       Click(save_form->Button1);  // the queue is empty: the dialog is cancelled
@@ -113,7 +113,7 @@ class SaveWindowTest : public WindowTest {
   }
 
   void failedWriteNamesTheFileAndKeepsTheWindowOpen() {
-    Gaervik->vent = 1;
+    Gaervik->balance.vent = 1;
     vent_form->Memo1->setText("FK-015-230 x 1");
     const QString base = dir_->filePath("missing-folder/spec");
     Messages().file_names.enqueue(base);
@@ -130,7 +130,7 @@ class SaveWindowTest : public WindowTest {
     QVERIFY2(Messages().errors[0].contains(base + ".txt"), qPrintable(Messages().errors[0]));
     QVERIFY2(Messages().errors[1].contains(base + ".xlsx"), qPrintable(Messages().errors[1]));
     QCOMPARE(vent_form->Memo1->text(), QString("FK-015-230 x 1"));
-    QCOMPARE(Gaervik->vent, 1);
+    QCOMPARE(Gaervik->balance.vent, 1);
   }
 
   // The text file and the workbook are put in place alike: a failed flush, a write-protected
@@ -146,7 +146,7 @@ class SaveWindowTest : public WindowTest {
   void bothExportsGuardTheFileAlike() {
     QFETCH(bool, workbook);
     QFETCH(QString, situation);
-    Gaervik->heat = 2;
+    Gaervik->balance.heat = 2;
     heat_form->Memo1->setText("HK-V400 x 1");
     const QString extension = workbook ? ".xlsx" : ".txt";
     const QString stem = situation == "long name" ? QString(255 - 4 - (workbook ? 1 : 0), 'n')

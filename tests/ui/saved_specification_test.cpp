@@ -96,22 +96,23 @@ QString Hygrostat(int32_t t_lang) {
 // the heater window's accessories are in the workbook without a line in its list take
 // their names from it.
 Rows ExpectedRows(int32_t heater_lang) {
-  const Rows heater = Gaervik->heat > 0 ? ListItems(heat_form->Memo1->text()) : Rows{};
-  const Rows cooler = Gaervik->cooler > 0 ? ListItems(cool_form->Memo1->text()) : Rows{};
-  const Rows fan = Gaervik->vent > 0 ? ListItems(vent_form->Memo1->text()) : Rows{};
+  const Rows heater = Gaervik->balance.heat > 0 ? ListItems(heat_form->Memo1->text()) : Rows{};
+  const Rows cooler = Gaervik->balance.cooler > 0 ? ListItems(cool_form->Memo1->text()) : Rows{};
+  const Rows fan = Gaervik->balance.vent > 0 ? ListItems(vent_form->Memo1->text()) : Rows{};
   Rows rows = WithPrefix(heater, "HK-") + cooler + WithPrefix(fan, "FK-") + WithPrefix(fan, "GK-");
-  if (Gaervik->heat > 0) {
+  if (Gaervik->balance.heat > 0) {
     Rows accessories = WithPrefix(heater, "TK-") + WithPrefix(heater, "HG-");
     const QString list = heat_form->Memo1->text();
     // A heater with its own thermostat lists no accessories, and a create without a heater
     // keeps them for the fan; the workbook has them in both cases.
     const bool own_thermostat = heater.size() == 1 && heater[0].section('|', 0, 0).endsWith('T');
-    const bool none_for_the_fan = !list.isEmpty() && heater.isEmpty() && Gaervik->vent > 0;
+    const bool none_for_the_fan = !list.isEmpty() && heater.isEmpty() && Gaervik->balance.vent > 0;
     if (own_thermostat || none_for_the_fan) {
-      accessories = {HeaterThermostat(Gaervik->vent > 0, heater_lang), Hygrostat(heater_lang)};
+      accessories = {HeaterThermostat(Gaervik->balance.vent > 0, heater_lang),
+                     Hygrostat(heater_lang)};
     }
     rows += accessories;
-  } else if (Gaervik->vent > 0) {
+  } else if (Gaervik->balance.vent > 0) {
     rows += WithPrefix(fan, "TK-") + WithPrefix(fan, "HG-");
   }
   return rows;
@@ -120,9 +121,10 @@ Rows ExpectedRows(int32_t heater_lang) {
 // The text file as the report's layout gives it for the lists shown now.
 QString ExpectedText() {
   QString text;
-  if (Gaervik->heat > 0) text += "Обогрев воздуха:\r\n" + heat_form->Memo1->text() + "\r\n\r\n";
-  if (Gaervik->cooler > 0) text += "Кондиционер воздуха:\r\n" + cool_form->Memo1->text();
-  if (Gaervik->vent > 0) text += "Вентиляторы воздуха:\r\n" + vent_form->Memo1->text();
+  if (Gaervik->balance.heat > 0)
+    text += "Обогрев воздуха:\r\n" + heat_form->Memo1->text() + "\r\n\r\n";
+  if (Gaervik->balance.cooler > 0) text += "Кондиционер воздуха:\r\n" + cool_form->Memo1->text();
+  if (Gaervik->balance.vent > 0) text += "Вентиляторы воздуха:\r\n" + vent_form->Memo1->text();
   return text + "\r\n";
 }
 
@@ -162,8 +164,8 @@ class SavedSpecificationTest : public WindowTest {
     Choose(Gaervik->box4, IndexOfValue(Gaervik->box4, -5));
     Choose(Gaervik->box5, IndexOfValue(Gaervik->box5, 50));
     Click(Gaervik->Button1);
-    QCOMPARE(Gaervik->heat, 1);
-    QCOMPARE(Gaervik->vent, 1);
+    QCOMPARE(Gaervik->balance.heat, 1);
+    QCOMPARE(Gaervik->balance.vent, 1);
     QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), vent_form);
 
     QVERIFY(SaveWorkbook(Path("second.xlsx")));
@@ -215,7 +217,7 @@ class SavedSpecificationTest : public WindowTest {
   // Without a heater and without a fan, a thermostat and a hygrostat would switch nothing.
   void aHeaterCreateWithoutAHeaterListsNoAccessories() {
     Select(kTooCold);
-    QCOMPARE(Gaervik->vent, 0);
+    QCOMPARE(Gaervik->balance.vent, 0);
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
     QCOMPARE(heat_form->Memo1->text(), QString("Для мощности 2727 Вт, решение отстутсвует!"));
     QVERIFY(SaveWorkbook(Path("cold.xlsx")));
@@ -312,17 +314,19 @@ class SavedSpecificationTest : public WindowTest {
           }
           ++saves;
           ++kinds[QStringLiteral("heat %1 vent %2 cooler %3")
-                      .arg(Gaervik->heat)
-                      .arg(Gaervik->vent)
-                      .arg(Gaervik->cooler)];
+                      .arg(Gaervik->balance.heat)
+                      .arg(Gaervik->balance.vent)
+                      .arg(Gaervik->balance.cooler)];
         }
         if (QTest::currentTestFailed()) return;
         // A suggestion text is a link exactly while the counters give it a window to open.
         QCOMPARE(Gaervik->name_p1->IsActive(),
                  !Gaervik->name_p1->text().isEmpty() &&
-                     (Gaervik->heat == 1 || Gaervik->vent == 1 || Gaervik->cooler == 1));
-        QCOMPARE(Gaervik->name_p2->IsActive(), !Gaervik->name_p2->text().isEmpty() &&
-                                                   (Gaervik->vent == 1 || Gaervik->cooler == 1));
+                     (Gaervik->balance.heat == 1 || Gaervik->balance.vent == 1 ||
+                      Gaervik->balance.cooler == 1));
+        QCOMPARE(Gaervik->name_p2->IsActive(),
+                 !Gaervik->name_p2->text().isEmpty() &&
+                     (Gaervik->balance.vent == 1 || Gaervik->balance.cooler == 1));
       }
     }
     QStringList files;

@@ -14,12 +14,12 @@ namespace {
 
 // The balance of the worked example: 245 W to carry out over 10 K.
 void SetBalance(int heat, int t_lang = 1) {
-  Gaervik->PHG = 300;
-  Gaervik->K = 5.5f;
-  Gaervik->S = 1.0f;
-  Gaervik->TEMAX = 30;
-  Gaervik->TENMAX = 40;
-  Gaervik->heat = heat;
+  Gaervik->balance.PHG = 300;
+  Gaervik->balance.K = 5.5f;
+  Gaervik->balance.S = 1.0f;
+  Gaervik->balance.TEMAX = 30;
+  Gaervik->balance.TENMAX = 40;
+  Gaervik->balance.heat = heat;
   Gaervik->t_lang = t_lang;
 }
 
@@ -59,7 +59,7 @@ class VentWindowTest : public WindowTest {
       QCOMPARE(vent_form->Image1->pictureIndex(), 3);
       QCOMPARE(vent_form->Image1->pictureList(), vent_form->ImageList1);
       QCOMPARE(vent_form->Image1->brushColour(), climate::ButtonFace());
-      QCOMPARE(vent_form->PCOM_VENT, 245.0f);
+      QCOMPARE(vent_form->fields.PCOM_VENT, 245.0f);
       QCOMPARE(vent_form->windowTitle(), QString("Подбор вентилятора"));
       QCOMPARE(vent_form->Volt_vent->itemText(1), QString("~115 В"));
       QCOMPARE(vent_form->Point_sea->currentIndex(), -1);
@@ -72,9 +72,9 @@ class VentWindowTest : public WindowTest {
       QVERIFY(!vent_form->Button2->isEnabled());
     });
     QVERIFY(Messages().errors.isEmpty());
-    QCOMPARE(vent_form->VFP, 0.0f);
-    QCOMPARE(vent_form->vent_code, QString());
-    QCOMPARE(vent_form->qnt_pv, QString());
+    QCOMPARE(vent_form->fields.VFP, 0.0f);
+    QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString());
+    QCOMPARE(QString::fromStdString(vent_form->fields.qnt_pv), QString());
   }
 
   void createTwiceThenExportWithoutHeater() {
@@ -96,24 +96,25 @@ class VentWindowTest : public WindowTest {
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(LineCount(first), 4);
     QVERIFY(first.startsWith("FK-270-230 - "));
-    QCOMPARE(vent_form->term_code, QString("TK-NO"));
-    QCOMPARE(vent_form->gigro_name, QString("Гигростат, перекидной контакт"));
+    QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString("TK-NO"));
+    QCOMPARE(QString::fromStdString(vent_form->fields.gigro_name),
+             QString("Гигростат, перекидной контакт"));
     QVERIFY(Gaervik->Total_spec->isEnabled());
     QCOMPARE(Gaervik->Image2->pictureIndex(), 7);
   }
 
   void withHeaterListsTwoEnglishLinesAndExportsToTheSecondSlot() {
     SetBalance(1, 2);
-    vent_form->term_name = "earlier";
+    vent_form->fields.term_name = "earlier";
     InWindow([] {
       ChooseAndCreate(0, 1);
       QCOMPARE(LineCount(vent_form->Memo1->text()), 2);
       QVERIFY(vent_form->Memo1->text().startsWith("FK-270-115 - Fan filter, 230/270 m3/hour"));
       Click(vent_form->Button2);
     });
-    QCOMPARE(vent_form->qnt_pv, QString("pcs."));
-    QCOMPARE(vent_form->term_name, QString("earlier"));
-    QCOMPARE(vent_form->term_code, QString());
+    QCOMPARE(QString::fromStdString(vent_form->fields.qnt_pv), QString("pcs."));
+    QCOMPARE(QString::fromStdString(vent_form->fields.term_name), QString("earlier"));
+    QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString());
     QCOMPARE(Gaervik->Image3->pictureIndex(), 7);
     QVERIFY(Gaervik->Image2->pictureIndex() != 7);
   }
@@ -129,8 +130,8 @@ class VentWindowTest : public WindowTest {
       QVERIFY(vent_form->Button1->isEnabled());
       // Create now takes the 115 V fan of the band.
       Click(vent_form->Button1);
-      QCOMPARE(vent_form->vent_code, QString("FK-270-115"));
-      QCOMPARE(vent_form->F, 3.2f);
+      QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString("FK-270-115"));
+      QCOMPARE(vent_form->fields.F, 3.2f);
     });
   }
 
@@ -140,7 +141,7 @@ class VentWindowTest : public WindowTest {
     const QString list = vent_form->Memo1->text();
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     // A heavier load, seen by the next activation: 3.1 · 1945 / 10 = 602.95 m³/h.
-    Gaervik->PHG = 2000;
+    Gaervik->balance.PHG = 2000;
     InWindow([&list] {
       QCOMPARE(vent_form->Point_sea->currentIndex(), 0);
       QCOMPARE(vent_form->Volt_vent->currentIndex(), 0);
@@ -151,8 +152,8 @@ class VentWindowTest : public WindowTest {
                QString("Для воздушного потока в 603 решение отсутствует!"));
       QVERIFY(vent_form->Button2->isEnabled());
     });
-    QCOMPARE(vent_form->vent_code, QString());
-    QCOMPARE(vent_form->term_code, QString());
+    QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString());
+    QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString());
   }
 };
 

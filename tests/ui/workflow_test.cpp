@@ -90,7 +90,7 @@ class WorkflowTest : public WindowTest {
 
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
     QVERIFY(Gaervik->Total_spec->isEnabled());
-    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(Gaervik->balance.heat, 2);
     QCOMPARE(Gaervik->sw_heat, 1);
     QCOMPARE(Gaervik->Image2->pictureIndex(), 5);
     QCOMPARE(Gaervik->Image2->brushColour(), climate::ButtonFace());
@@ -101,7 +101,7 @@ class WorkflowTest : public WindowTest {
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     QCOMPARE(Gaervik->Image2->pictureIndex(), 5);
-    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(Gaervik->balance.heat, 2);
 
     // With the heater done, the first text now opens the fan window.
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), vent_form);
@@ -109,25 +109,25 @@ class WorkflowTest : public WindowTest {
     QVERIFY(Gaervik->Total_spec->isEnabled());
     QCOMPARE(Gaervik->Image3->pictureIndex(), 7);
     QCOMPARE(Gaervik->Image2->pictureIndex(), 5);
-    QCOMPARE(Gaervik->vent, 1);
+    QCOMPARE(Gaervik->balance.vent, 1);
   }
 
   void heaterAloneThenTheTextOpensNothing() {
     Select(kHeaterAlone);
-    QCOMPARE(Gaervik->heat, 1);
-    QCOMPARE(Gaervik->vent + Gaervik->cooler, 0);
+    QCOMPARE(Gaervik->balance.heat, 1);
+    QCOMPARE(Gaervik->balance.vent + Gaervik->balance.cooler, 0);
     QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), nullptr);
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
     QVERIFY(Gaervik->Total_spec->isEnabled());
-    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(Gaervik->balance.heat, 2);
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), nullptr);
     QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), nullptr);
   }
 
   void heaterAndCoolerWithTheHeaterExported() {
     Select(kHeaterAndCooler);
-    QCOMPARE(Gaervik->heat, 1);
-    QCOMPARE(Gaervik->cooler, 1);
+    QCOMPARE(Gaervik->balance.heat, 1);
+    QCOMPARE(Gaervik->balance.cooler, 1);
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     QCOMPARE(Gaervik->name_p1->text(), QString("Выбрать обогреватель"));
@@ -142,14 +142,14 @@ class WorkflowTest : public WindowTest {
 
   void fanAloneExportsRepeatedly() {
     Select(kFanAlone);
-    QCOMPARE(Gaervik->vent, 1);
-    QCOMPARE(Gaervik->heat + Gaervik->cooler, 0);
+    QCOMPARE(Gaervik->balance.vent, 1);
+    QCOMPARE(Gaervik->balance.heat + Gaervik->balance.cooler, 0);
     QCOMPARE(Gaervik->name_p2->text(), QString());
     for (int i = 0; i < 2; ++i) {
       QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), vent_form);
       QCOMPARE(Gaervik->Image2->pictureIndex(), 7);
       QVERIFY(Gaervik->Total_spec->isEnabled());
-      QCOMPARE(Gaervik->vent, 1);
+      QCOMPARE(Gaervik->balance.vent, 1);
     }
     // The empty second text shows nothing to click and opens nothing.
     QVERIFY(!Gaervik->name_p2->IsActive());
@@ -173,7 +173,7 @@ class WorkflowTest : public WindowTest {
                              }),
              heat_form);
     QCOMPARE(Gaervik->sw_heat, 1);
-    QCOMPARE(Gaervik->heat, 1);
+    QCOMPARE(Gaervik->balance.heat, 1);
     QCOMPARE(Gaervik->Image2->pictureIndex(), 4);
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     // The window shows the same choices at its next showing.
@@ -256,20 +256,23 @@ class WorkflowTest : public WindowTest {
     ClickSuggestion(Gaervik->name_p1, Export);
     ClickSuggestion(Gaervik->name_p1, Export);
     QVERIFY(Gaervik->Total_spec->isEnabled());
-    QCOMPARE(Gaervik->heat, 2);
+    QCOMPARE(Gaervik->balance.heat, 2);
 
     Click(Gaervik->Button1);
-    QCOMPARE(Gaervik->heat, 1);
-    QCOMPARE(Gaervik->vent, 1);
+    QCOMPARE(Gaervik->balance.heat, 1);
+    QCOMPARE(Gaervik->balance.vent, 1);
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     QCOMPARE(Gaervik->Image2->pictureIndex(), 4);
     QCOMPARE(Gaervik->Image3->pictureIndex(), 3);
     QCOMPARE(heat_form->Memo1->text(), QString());
     QCOMPARE(vent_form->Memo1->text(), QString());
     // No item of the last calculation stays for the reports.
-    QCOMPARE(heat_form->heat_code + heat_form->term_code + heat_form->gigro_code, QString());
-    QCOMPARE(heat_form->q_mem, 0.0f);
-    QCOMPARE(vent_form->vent_code + vent_form->vent_code_2, QString());
+    QCOMPARE(QString::fromStdString(heat_form->fields.heat_code + heat_form->fields.term_code +
+                                    heat_form->fields.gigro_code),
+             QString());
+    QCOMPARE(heat_form->fields.q_mem, 0.0f);
+    QCOMPARE(QString::fromStdString(vent_form->fields.vent_code + vent_form->fields.vent_code_2),
+             QString());
   }
 
   void totalSpecificationOpensTheSaveWindow() {
