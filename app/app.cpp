@@ -7,6 +7,7 @@
 #include "app/abouttervax.h"
 #include "app/widgets.h"
 #include "balance/aervik.h"
+#include "report/file_output.h"
 #include "report/save.h"
 #include "report/xlsx_component.h"
 #include "selection/cool.h"
@@ -40,7 +41,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
 
 void CreateWindows() {
   InitAssets();
-  automation::RegisterSpreadsheetComponent();
+  automation::RegisterSpreadsheetComponent(PutFileInPlaceUtf8);
   // The main window first; the dialogs belong to it, so they have no taskbar button.
   Gaervik = new TGaervik();
   heat_form = new Theat_form(Gaervik);

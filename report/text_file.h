@@ -11,9 +11,9 @@ namespace climate {
 // page lacks (only text typed by the user can hold one) becomes "?".
 QByteArray ToWindows1251(const QString &text);
 
-// Writes the text converted to Windows-1251 into `file_name`, replacing a file of that name.
-// The file appears only complete: a failure leaves an existing file as it was and no
-// partial file behind, and raises std::runtime_error naming the file and the cause.
+// Writes the text converted to Windows-1251 into `file_name`, replacing a file of that name,
+// through PutFileInPlace: the file appears only complete, and a failure raises
+// std::runtime_error naming the file and the cause.
 void WriteWindows1251File(const QString &file_name, const QString &text);
 
 }  // namespace climate

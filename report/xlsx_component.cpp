@@ -1,15 +1,16 @@
 #include "report/xlsx_component.h"
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <random>
+#include <sstream>
+#include <system_error>
 #include <utility>
 
 #include "report/automation.h"
@@ -17,6 +18,8 @@
 namespace climate::automation {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr int32_t kMaxRow = 1048576;
 constexpr int32_t kMaxColumn = 16384;
@@ -31,6 +34,7 @@ struct ApplicationState {
   bool quit = false;
   std::vector<std::shared_ptr<WorkbookData>> workbooks;
   std::shared_ptr<WorkbookData> active;
+  FileWriter put_in_place;
 
   void CheckRunning() const {
     if (quit) throw Error("Приложение электронных таблиц уже завершено");
@@ -51,21 +55,60 @@ std::string SaveError(const std::string &file, const std::string &cause) {
   return "Не удалось сохранить книгу в файл «" + file + "»: " + cause;
 }
 
-// Writes the workbook next to its destination under a temporary name, forces it to disk and
-// only then puts it in place, so that a failed save leaves no half-written file and an
-// existing file of the name stays intact.
-void WriteXlsx(const WorkbookData &data, const std::string &file) {
-  std::string temp = file + ".XXXXXX";
-  const int fd = mkstemp(temp.data());
-  if (fd < 0) throw Error(SaveError(file, std::strerror(errno)));
-  close(fd);
-  auto fail = [&](const std::string &cause) {
-    std::remove(temp.c_str());
-    throw Error(SaveError(file, cause));
-  };
+// A folder of the program's own in the system's temporary folder, open to the user alone,
+// where the workbook is assembled; it goes with everything in it.
+class PrivateFolder {
+ public:
+  PrivateFolder() {
+    std::random_device random;
+    std::error_code error;
+    const fs::path base = fs::temp_directory_path(error);
+    if (error) throw std::runtime_error("временная папка: " + error.message());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const fs::path candidate = base / ("norda-aervik-" + std::to_string(random()));
+      if (fs::create_directory(candidate, error)) {
+        path_ = candidate;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::replace, error);
+        return;
+      }
+      if (error)
+        throw std::runtime_error("временная папка «" + candidate.string() +
+                                 "»: " + error.message());
+    }
+    throw std::runtime_error("не удалось создать временную папку в «" + base.string() + "»");
+  }
+  ~PrivateFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  PrivateFolder(const PrivateFolder &) = delete;
+  PrivateFolder &operator=(const PrivateFolder &) = delete;
 
-  lxw_workbook *workbook = workbook_new(temp.c_str());
-  if (!workbook) fail("недостаточно памяти");
+  const fs::path &path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The whole contents of a file.
+std::string ReadAll(const fs::path &file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  if (!in || !(bytes << in.rdbuf()))
+    throw std::runtime_error("не удалось прочитать собранную книгу");
+  return std::move(bytes).str();
+}
+
+// Assembles the workbook in a private temporary folder and returns its bytes.
+std::string WorkbookBytes(const WorkbookData &data) {
+  const PrivateFolder folder;
+  const std::string book = (folder.path() / "book.xlsx").string();
+  std::string tmpdir = folder.path().string();
+  lxw_workbook_options options{};
+  options.tmpdir = tmpdir.data();  // the library's own scratch files go there too
+
+  lxw_workbook *workbook = workbook_new_opt(book.c_str(), &options);
+  if (!workbook) throw std::runtime_error("недостаточно памяти");
   lxw_worksheet *sheet = workbook_add_worksheet(workbook, nullptr);
   for (const auto &[at, text] : data.cells) {
     const lxw_row_t row = static_cast<lxw_row_t>(at.first - 1);
@@ -75,23 +118,21 @@ void WriteXlsx(const WorkbookData &data, const std::string &file) {
             ? worksheet_write_number(sheet, row, col, std::strtod(text.c_str(), nullptr), nullptr)
             : worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
     if (written != LXW_NO_ERROR) {
-      // Nothing of a refused workbook is written; the temporary file goes with it.
+      // Nothing of a refused workbook is kept.
       workbook_close(workbook);
-      fail("ячейка (" + std::to_string(at.first) + ", " + std::to_string(at.second) +
-           "): " + lxw_strerror(written));
+      throw std::runtime_error("ячейка (" + std::to_string(at.first) + ", " +
+                               std::to_string(at.second) + "): " + lxw_strerror(written));
     }
   }
+  errno = 0;
   const lxw_error closed = workbook_close(workbook);
-  if (closed != LXW_NO_ERROR) fail(lxw_strerror(closed));
-
-  const int sync_fd = open(temp.c_str(), O_RDONLY);
-  if (sync_fd < 0 || fsync(sync_fd) != 0) {
-    const std::string cause = std::strerror(errno);
-    if (sync_fd >= 0) close(sync_fd);
-    fail(cause);
+  if (closed != LXW_NO_ERROR) {
+    // The library reports a failed file operation by its own code; the system's cause, when
+    // there is one, says more.
+    const std::string cause = errno != 0 ? std::strerror(errno) : lxw_strerror(closed);
+    throw std::runtime_error("временная папка «" + folder.path().string() + "»: " + cause);
   }
-  close(sync_fd);
-  if (std::rename(temp.c_str(), file.c_str()) != 0) fail(std::strerror(errno));
+  return ReadAll(book);
 }
 
 class Cell : public Object {
@@ -131,8 +172,19 @@ class Workbook : public Object {
       std::string file = StringArg("SaveAs", args, 0);
       if (file.empty()) throw Error(SaveError(file, "имя файла не задано"));
       // A name without an extension gets the workbook extension.
-      if (std::filesystem::path(file).extension().empty()) file += ".xlsx";
-      WriteXlsx(*book_, file);
+      if (fs::path(std::u8string(file.begin(), file.end())).extension().empty()) file += ".xlsx";
+      std::string bytes;
+      try {
+        bytes = WorkbookBytes(*book_);
+      } catch (const std::exception &e) {
+        throw Error(SaveError(file, e.what()));
+      }
+      // The writer names the file and the cause of a failure itself.
+      try {
+        app_->put_in_place(file, bytes);
+      } catch (const std::exception &e) {
+        throw Error(e.what());
+      }
       return {};
     });
   }
@@ -164,7 +216,9 @@ class Workbooks : public Object {
 
 class Application : public Object {
  public:
-  Application() : Object("Application"), app_(std::make_shared<ApplicationState>()) {
+  explicit Application(FileWriter put_in_place)
+      : Object("Application"), app_(std::make_shared<ApplicationState>()) {
+    app_->put_in_place = std::move(put_in_place);
     DefineProperty(
         "Visible", [this](const Args &) -> Value { return app_->visible; },
         [this](const Args &, const Value &value) {
@@ -209,8 +263,9 @@ class Application : public Object {
 
 }  // namespace
 
-void RegisterSpreadsheetComponent() {
-  RegisterComponent(kSpreadsheetProgId, [] { return std::make_shared<Application>(); });
+void RegisterSpreadsheetComponent(FileWriter put_in_place) {
+  RegisterComponent(kSpreadsheetProgId,
+                    [put_in_place] { return std::make_shared<Application>(put_in_place); });
 }
 
 }  // namespace climate::automation

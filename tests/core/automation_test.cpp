@@ -3,14 +3,15 @@
 #include "report/automation.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -41,27 +42,59 @@ std::vector<std::string> ReadBack(const fs::path &file) {
   return lines;
 }
 
+// Writes a workbook where the component asks, as the program's file output would; it can be
+// told to refuse with a cause.
+struct TestWriter {
+  std::vector<std::string> files;  // every file the component asked to write
+  std::string refusal;             // when not empty, every write fails with this text
+
+  void operator()(const std::string &file, const std::string &bytes) {
+    files.push_back(file);
+    if (!refusal.empty()) throw std::runtime_error(refusal);
+    std::ofstream out(fs::path(std::u8string(file.begin(), file.end())), std::ios::binary);
+    out << bytes;
+    if (!out.flush()) throw std::runtime_error("cannot write " + file);
+  }
+};
+
+// The variable that names the system's temporary folder.
+#ifdef _WIN32
+constexpr const char *kTempVariable = "TMP";
+void SetTempVariable(const std::string &value) {
+  _putenv_s(kTempVariable, value.c_str());
+}
+#else
+constexpr const char *kTempVariable = "TMPDIR";
+void SetTempVariable(const std::string &value) {
+  if (value.empty()) {
+    unsetenv(kTempVariable);
+  } else {
+    setenv(kTempVariable, value.c_str(), 1);
+  }
+}
+#endif
+
 class Spreadsheet : public testing::Test {
  protected:
   void SetUp() override {
-    RegisterSpreadsheetComponent();
+    RegisterSpreadsheetComponent(
+        [this](const std::string &file, const std::string &bytes) { writer_(file, bytes); });
     dir_ =
-        fs::temp_directory_path() / ("aervik-xlsx-" + std::to_string(getpid()) + "-" +
+        fs::temp_directory_path() / ("aervik-xlsx-" + std::to_string(std::random_device()()) + "-" +
                                      testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { fs::remove_all(dir_); }
   // Files in the folder, to see that nothing half-written stays behind.
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
-    for (const auto &e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+    for (const auto &e : fs::directory_iterator(dir_))
+      names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
   }
+  TestWriter writer_;
   fs::path dir_;
 };
 
@@ -85,55 +118,43 @@ TEST_F(Spreadsheet, SaveAsAddsTheExtensionOnlyWhenMissing) {
   EXPECT_EQ(ReadBack(dir_ / "other.dat").size(), 3u);
 }
 
-TEST_F(Spreadsheet, ReplacesAnExistingFile) {
-  const fs::path file = dir_ / "spec.xlsx";
-  std::ofstream(file) << "old contents";
-  ExportToSpreadsheet({{"a", "b", "c"}}, file.string());
-  EXPECT_EQ(ReadBack(file), (std::vector<std::string>{R"(["a", "b", "c"])"}));
-  EXPECT_EQ(Files(), (std::vector<std::string>{"spec.xlsx"}));
-}
-
-TEST_F(Spreadsheet, FailedSaveNamesTheFile) {
-  const fs::path missing = dir_ / "no-such-folder" / "spec.xlsx";
-  try {
-    ExportToSpreadsheet(kRows, missing.string());
-    FAIL() << "saving into a missing folder succeeded";
-  } catch (const Error &e) {
-    EXPECT_NE(std::string(e.what()).find(missing.string()), std::string::npos) << e.what();
-  }
-  EXPECT_TRUE(Files().empty());
-}
-
-TEST_F(Spreadsheet, RefusedWorkbookLeavesTheExistingFileAsItWas) {
-  const fs::path kept = dir_ / "kept.xlsx";
-  std::ofstream(kept) << "old contents";
-  // A cell longer than a worksheet cell can hold: the workbook is refused after its
-  // temporary file was made.
+TEST_F(Spreadsheet, RefusedWorkbookWritesNothing) {
+  // A cell longer than a worksheet cell can hold: the workbook is refused before any file
+  // is handed over.
   const std::vector<SheetRow> too_long{{"code", std::string(40000, 'x'), "1"}};
-  EXPECT_THROW(ExportToSpreadsheet(too_long, kept.string()), Error);
-  std::ifstream in(kept);
-  const std::string contents((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(contents, "old contents");
-  EXPECT_EQ(Files(), (std::vector<std::string>{"kept.xlsx"}));
+  try {
+    ExportToSpreadsheet(too_long, (dir_ / "kept.xlsx").string());
+    FAIL() << "a refused workbook was saved";
+  } catch (const Error &e) {
+    EXPECT_NE(std::string(e.what()).find("(1, 2)"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(writer_.files.empty());
 }
 
-TEST_F(Spreadsheet, FolderWithoutWriteRightsLeavesTheExistingFileAsItWas) {
-  const fs::path kept = dir_ / "kept.xlsx";
-  std::ofstream(kept) << "old contents";
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  if (access(dir_.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights over every folder";
-  EXPECT_THROW(ExportToSpreadsheet(kRows, kept.string()), Error);
-  fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-  std::ifstream in(kept);
-  const std::string contents((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(contents, "old contents");
-  EXPECT_EQ(Files(), (std::vector<std::string>{"kept.xlsx"}));
+TEST_F(Spreadsheet, AFailedWriteReportsTheWritersCauseAsItIs) {
+  writer_.refusal = "Не удалось записать файл «spec.xlsx»: No space left on device";
+  try {
+    ExportToSpreadsheet(kRows, (dir_ / "spec.xlsx").string());
+    FAIL() << "a refused write was reported as a success";
+  } catch (const Error &e) {
+    EXPECT_EQ(std::string(e.what()), writer_.refusal);
+  }
+  EXPECT_EQ(writer_.files, std::vector<std::string>{(dir_ / "spec.xlsx").string()});
 }
 
-TEST_F(Spreadsheet, SaveOverAFolderFailsCleanly) {
-  fs::create_directories(dir_ / "spec.xlsx");
-  EXPECT_THROW(ExportToSpreadsheet(kRows, (dir_ / "spec.xlsx").string()), Error);
-  EXPECT_EQ(Files(), (std::vector<std::string>{"spec.xlsx"}));
+TEST_F(Spreadsheet, TheWorkbookIsAssembledAwayFromTheUsersFolderAndLeavesNothing) {
+  // The system's temporary folder is pointed at a folder of the test's own.
+  const fs::path scratch = dir_ / "scratch";
+  fs::create_directories(scratch);
+  const std::string previous = std::getenv(kTempVariable) ? std::getenv(kTempVariable) : "";
+  SetTempVariable(scratch.string());
+  ExportToSpreadsheet(kRows, (dir_ / "spec.xlsx").string());
+  // Without a temporary folder there is no place to assemble a workbook.
+  SetTempVariable((dir_ / "no-such-folder").string());
+  EXPECT_THROW(ExportToSpreadsheet(kRows, (dir_ / "other.xlsx").string()), Error);
+  SetTempVariable(previous);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"scratch", "spec.xlsx"}));
+  EXPECT_TRUE(fs::is_empty(scratch));
 }
 
 TEST_F(Spreadsheet, LateBoundCallsAndTheirErrors) {

@@ -8,6 +8,7 @@
 #include "app/app.h"
 #include "balance/aervik.h"
 #include "report/automation.h"
+#include "report/file_output.h"
 #include "report/save.h"
 #include "report/xlsx_component.h"
 #include "selection/cool.h"
@@ -177,7 +178,7 @@ class SaveWindowTest : public WindowTest {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
     });
-    climate::automation::RegisterSpreadsheetComponent();
+    climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8);
     InSaveWindow([] {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
