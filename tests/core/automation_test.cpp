@@ -18,11 +18,21 @@
 #include "report/sheet_layout.h"
 #include "report/xlsx_component.h"
 
+#ifdef _WIN32
+#include "read_back.h"
+#endif
+
 namespace climate::automation {
 namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+// Under Wine the reader runs on the Linux side, reached through the loopback interface.
+std::vector<std::string> ReadBack(const fs::path &file) {
+  return test_support::ReadBackThroughService(file);
+}
+#else
 // Rows of the workbook as the reader prints them: one JSON list per line.
 std::vector<std::string> ReadBack(const fs::path &file) {
   const std::string command = "/usr/bin/python3 " READ_XLSX_SCRIPT " '" + file.string() + "'";
@@ -41,6 +51,7 @@ std::vector<std::string> ReadBack(const fs::path &file) {
   }
   return lines;
 }
+#endif
 
 // Writes a workbook where the component asks, as the program's file output would; it can be
 // told to refuse with a cause.
