@@ -72,7 +72,8 @@ struct TestWriter {
 #ifdef _WIN32
 constexpr const char *kTempVariable = "TMP";
 void SetTempVariable(const std::string &value) {
-  _putenv_s(kTempVariable, value.c_str());
+  // The value in UTF-8, as the core holds names; the narrow form would read the ANSI code page.
+  _wputenv_s(L"TMP", fs::path(std::u8string(value.begin(), value.end())).c_str());
 }
 #else
 constexpr const char *kTempVariable = "TMPDIR";
@@ -165,6 +166,29 @@ TEST_F(Spreadsheet, TheWorkbookIsAssembledAwayFromTheUsersFolderAndLeavesNothing
   EXPECT_THROW(ExportToSpreadsheet(kRows, (dir_ / "other.xlsx").string()), Error);
   SetTempVariable(previous);
   EXPECT_EQ(Files(), (std::vector<std::string>{"scratch", "spec.xlsx"}));
+  EXPECT_TRUE(fs::is_empty(scratch));
+}
+
+TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {
+  // The temporary folder of a user named in Cyrillic, like C:\Users\Иван\AppData\Local\Temp.
+  auto utf8 = [](const fs::path &path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+  };
+  const fs::path scratch = dir_ / u8"Иван";
+  fs::create_directories(scratch);
+  const std::string previous = std::getenv(kTempVariable) ? std::getenv(kTempVariable) : "";
+  SetTempVariable(utf8(scratch));
+  const fs::path file = dir_ / u8"спецификация.xlsx";
+  std::string failure;
+  try {
+    ExportToSpreadsheet(kRows, utf8(file));
+  } catch (const Error &e) {
+    failure = e.what();
+  }
+  SetTempVariable(previous);
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(ReadBack(file).size(), 3u);
   EXPECT_TRUE(fs::is_empty(scratch));
 }
 
