@@ -13,6 +13,7 @@
 #   scripts/windows-core.sh --deps    the libraries alone
 set -eu
 cd "$(dirname "$0")/.."
+scripts/deps.sh
 root=$PWD
 dir=$root/build-windows
 deps=$dir/deps
