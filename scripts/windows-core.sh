@@ -104,9 +104,20 @@ deps_ready() {
   [ -f "$prefix/recipe" ] && [ "$(cat "$prefix/recipe")" = "$(recipe)" ]
 }
 
+# Built libraries are also kept outside the work tree, under the hash of what they were
+# built from, so that a fresh clone on this machine (as CI's) reuses them.
+# AERVIK_WINDOWS_CACHE names another place; "none" keeps nothing there.
+cache=${AERVIK_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/norda-aervik/windows-libraries}
+
 start=$(date +%s)
+key=$(recipe)
 if deps_ready; then
   say "libraries for Windows already built: $(tr '\n' ' ' <"$prefix/versions")"
+elif [ "$cache" != none ] && [ -f "$cache/$key/recipe" ]; then
+  rm -rf "$prefix"
+  mkdir -p "$deps"
+  cp -a "$cache/$key" "$prefix"
+  say "libraries for Windows taken from $cache: $(tr '\n' ' ' <"$prefix/versions")"
 else
   say "fetching Debian's sources of zlib and libxlsxwriter"
   fetch_sources
@@ -115,8 +126,18 @@ else
     tail -n 40 "$deps/build.log"
     exit 1
   fi
-  recipe >"$prefix/recipe"
+  echo "$key" >"$prefix/recipe"
   say "libraries built in $(elapsed "$start") s: $(tr '\n' ' ' <"$prefix/versions")"
+  if [ "$cache" != none ] && mkdir -p "$cache" 2>/dev/null; then
+    # Copied under a temporary name and renamed: a run beside this one never sees half.
+    copy=""
+    if copy=$(mktemp -d "$cache/.new.XXXXXX") && cp -a "$prefix/." "$copy/" &&
+      mv -T "$copy" "$cache/$key" 2>/dev/null; then
+      say "libraries kept in $cache/$key"
+    else
+      rm -rf "$copy"
+    fi
+  fi
 fi
 [ "${1:-}" = "--deps" ] && exit 0
 
@@ -133,9 +154,11 @@ start=$(date +%s)
 run=$(mktemp -d "${TMPDIR:-/tmp}/aervik-windows.XXXXXX")
 reader=""
 cleanup() {
-  [ -n "$reader" ] && kill "$reader" 2>/dev/null
-  WINEPREFIX="$run/wine" /usr/lib/wine/wineserver -k 2>/dev/null
+  status=$?
+  if [ -n "$reader" ]; then kill "$reader" 2>/dev/null || true; fi
+  WINEPREFIX="$run/wine" /usr/lib/wine/wineserver -k 2>/dev/null || true
   rm -rf "$run"
+  exit "$status"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
