@@ -7,8 +7,8 @@
 
 namespace climate {
 
-// The text in Windows-1251. A character the code page lacks (only text typed by the user
-// can hold one) becomes "?".
+// The text in Windows-1251, converted by the core's Utf8ToWindows1251: a character the code
+// page lacks (only text typed by the user can hold one) becomes "?".
 QByteArray ToWindows1251(const QString &text);
 
 // Writes the text converted to Windows-1251 into `file_name`, replacing a file of that name,

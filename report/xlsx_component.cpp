@@ -102,7 +102,8 @@ std::string ReadAll(const fs::path &file) {
 // Assembles the workbook in a private temporary folder and returns its bytes.
 std::string WorkbookBytes(const WorkbookData &data) {
   const PrivateFolder folder;
-  const std::string book = (folder.path() / "book.xlsx").string();
+  const fs::path book_path = folder.path() / "book.xlsx";
+  const std::string book = book_path.string();
   std::string tmpdir = folder.path().string();
   lxw_workbook_options options{};
   options.tmpdir = tmpdir.data();  // the library's own scratch files go there too
@@ -132,7 +133,9 @@ std::string WorkbookBytes(const WorkbookData &data) {
     const std::string cause = errno != 0 ? std::strerror(errno) : lxw_strerror(closed);
     throw std::runtime_error("временная папка «" + folder.path().string() + "»: " + cause);
   }
-  return ReadAll(book);
+  // From the path itself: on Windows a path made from a narrow string reads it in the ANSI
+  // code page, not as the UTF-8 that string() gave.
+  return ReadAll(book_path);
 }
 
 class Cell : public Object {

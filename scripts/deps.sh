@@ -7,6 +7,12 @@ PACKAGES="g++ cmake make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-qp
 libxlsxwriter-dev python3 python3-openpyxl fonts-dejavu-core fonts-dejavu-extra
 dpkg-dev desktop-file-utils libbenchmark-dev"
 
+# The core built for Windows and tested under Wine (scripts/windows-core.sh): the cross
+# compilers, Wine, GoogleTest's sources, and the tools that unpack and patch Debian's
+# source packages.
+WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 googletest dpkg-dev patch"
+PACKAGES="$PACKAGES $WINDOWS_PACKAGES"
+
 missing=""
 for p in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

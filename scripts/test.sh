@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the configurator with its tests and runs every test.
 # With --sanitize it builds into build-sanitize with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs the suite there.
+# UndefinedBehaviorSanitizer and runs the suite there. Without it, the core is also built
+# for Windows and tested under Wine (scripts/windows-core.sh).
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -20,3 +21,8 @@ fi
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release $options
 cmake --build "$dir" --parallel "$(nproc)"
 ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+
+# The core built for Windows, its tests under Wine, and its files against this build's.
+if [ "$dir" = build ]; then
+  scripts/windows-core.sh
+fi

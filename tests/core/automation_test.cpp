@@ -18,11 +18,21 @@
 #include "report/sheet_layout.h"
 #include "report/xlsx_component.h"
 
+#ifdef _WIN32
+#include "read_back.h"
+#endif
+
 namespace climate::automation {
 namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+// Under Wine the reader runs on the Linux side, reached through the loopback interface.
+std::vector<std::string> ReadBack(const fs::path &file) {
+  return test_support::ReadBackThroughService(file);
+}
+#else
 // Rows of the workbook as the reader prints them: one JSON list per line.
 std::vector<std::string> ReadBack(const fs::path &file) {
   const std::string command = "/usr/bin/python3 " READ_XLSX_SCRIPT " '" + file.string() + "'";
@@ -41,6 +51,7 @@ std::vector<std::string> ReadBack(const fs::path &file) {
   }
   return lines;
 }
+#endif
 
 // Writes a workbook where the component asks, as the program's file output would; it can be
 // told to refuse with a cause.
@@ -61,7 +72,8 @@ struct TestWriter {
 #ifdef _WIN32
 constexpr const char *kTempVariable = "TMP";
 void SetTempVariable(const std::string &value) {
-  _putenv_s(kTempVariable, value.c_str());
+  // The value in UTF-8, as the core holds names; the narrow form would read the ANSI code page.
+  _wputenv_s(L"TMP", fs::path(std::u8string(value.begin(), value.end())).c_str());
 }
 #else
 constexpr const char *kTempVariable = "TMPDIR";
@@ -154,6 +166,29 @@ TEST_F(Spreadsheet, TheWorkbookIsAssembledAwayFromTheUsersFolderAndLeavesNothing
   EXPECT_THROW(ExportToSpreadsheet(kRows, (dir_ / "other.xlsx").string()), Error);
   SetTempVariable(previous);
   EXPECT_EQ(Files(), (std::vector<std::string>{"scratch", "spec.xlsx"}));
+  EXPECT_TRUE(fs::is_empty(scratch));
+}
+
+TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {
+  // The temporary folder of a user named in Cyrillic, like C:\Users\Иван\AppData\Local\Temp.
+  auto utf8 = [](const fs::path &path) {
+    const std::u8string name = path.u8string();
+    return std::string(name.begin(), name.end());
+  };
+  const fs::path scratch = dir_ / u8"Иван";
+  fs::create_directories(scratch);
+  const std::string previous = std::getenv(kTempVariable) ? std::getenv(kTempVariable) : "";
+  SetTempVariable(utf8(scratch));
+  const fs::path file = dir_ / u8"спецификация.xlsx";
+  std::string failure;
+  try {
+    ExportToSpreadsheet(kRows, utf8(file));
+  } catch (const Error &e) {
+    failure = e.what();
+  }
+  SetTempVariable(previous);
+  EXPECT_EQ(failure, "");
+  EXPECT_EQ(ReadBack(file).size(), 3u);
   EXPECT_TRUE(fs::is_empty(scratch));
 }
 
