@@ -195,7 +195,8 @@ else
 fi
 /usr/bin/python3 "$root/tests/core/read_xlsx.py" "$run/linux/$book" >"$run/linux.rows"
 /usr/bin/python3 "$root/tests/core/read_xlsx.py" "$run/windows/$book" >"$run/windows.rows"
-if [ -s "$run/linux.rows" ] && diff "$run/linux.rows" "$run/windows.rows"; then
+# The sample holds a header and six items: a shorter sheet means the sample lost its rows.
+if [ "$(wc -l <"$run/linux.rows")" -eq 7 ] && diff "$run/linux.rows" "$run/windows.rows"; then
   say "workbook: the Windows build's $(wc -l <"$run/windows.rows") rows read back equal to the Linux build's"
 else
   failed=1

@@ -48,6 +48,7 @@ climate::SheetInput Sheet() {
   in.heat = 2;
   in.vent = 1;
   in.q_mem = 2;
+  in.heater_listed = in.fan_listed = true;
   in.heater = {"HK-V400", "Обогреватель, P=400W", "1"};
   in.heater_2 = {"HK-V250", "Обогреватель, P=250W", "2"};
   in.heater_thermostat = {"TK-NC", "Термостат, диапазон -10 ~ +80°С", "1"};
