@@ -23,7 +23,9 @@ constexpr int kRoofUnitPicture = 2;
 }  // namespace
 
 Tcool_form::Tcool_form(QWidget *parent)
-    : TForm(parent, QStringLiteral("cool_form"), QSize(419, 294), QStringLiteral("Tahoma"), true) {
+    : TSelectionForm(parent, QStringLiteral("cool_form"), QSize(419, 294)) {
+  // Every reset of the main window hides the mounting picture.
+  picture_hidden_by_every_reset_ = true;
   using namespace climate;
   Image1 = new TImage(this, Q("Image1"), QRect(8, 8, 100, 100));
   ImageList1 = MakeSelectionPictures(this);
@@ -39,13 +41,8 @@ Tcool_form::Tcool_form(QWidget *parent)
   Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 143, 21), voltages);
   Label1->setBuddy(Volt_cool);
 
-  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 403, 172));
-  Button1 = MakeButton(GroupBox1, Q("Button1"), QRect(20, 20, 170, 30));
-  Button1->setEnabled(false);
-  Button2 = MakeButton(GroupBox1, Q("Button2"), QRect(213, 20, 170, 30));
-  Button2->setEnabled(false);
-  Memo1 = new TMemo(GroupBox1, Q("Memo1"), QRect(3, 58, 397, 111));
-  Memo1->setAccessibleName(Q(kListBoxName));
+  BuildList(QRect(8, 114, 403, 172), nullptr, QRect(20, 20, 170, 30), QRect(213, 20, 170, 30),
+            QRect(3, 58, 397, 111));
   SetRussianTexts(this, T::kActivationTable);
 
   connect(Type_cool, &QComboBox::activated, this, Handler([this] { Type_coolChange(); }));
@@ -56,16 +53,15 @@ Tcool_form::Tcool_form(QWidget *parent)
 
 void Tcool_form::FormActivate() {
   const climate::BalanceFields &b = Gaervik->balance;
-  const climate::CoolerActivation activation =
-      climate::ActivateCooler({b.PHG, b.K, b.S, b.TEMAX, b.TENMAX, Gaervik->t_lang});
-  fields.PCOM_COOL = activation.PCOM_COOL;
+  fields.PCOM_COOL = climate::CoolingPower(b.PHG, b.K, b.S, b.TEMAX, b.TENMAX);
+  const auto voltage_items = climate::VoltageItems(fields.PCOM_COOL, Gaervik->t_lang);
 
   climate::SetTexts(this, T::kActivationTable, Gaervik->t_lang);
 
   // A power outside the bands leaves the list as it is.
-  if (activation.voltage_items) {
+  if (voltage_items) {
     Volt_cool->clear();
-    for (const std::string &item : *activation.voltage_items) Volt_cool->addItem(Q(item));
+    for (const std::string &item : *voltage_items) Volt_cool->addItem(Q(item));
     // The first item added becomes the current one; the rebuilt list starts with no choice.
     Volt_cool->setCurrentIndex(-1);
   }
@@ -88,20 +84,9 @@ void Tcool_form::Volt_coolEndEdit() {
   Button2->setEnabled(false);
 }
 
-void Tcool_form::ClearList() {
-  Memo1->clear();
-  items_listed_ = false;
-}
-
-void Tcool_form::Reset(SelectionReset variant) {
+void Tcool_form::ClearChoices() {
   Type_cool->setCurrentIndex(-1);
   Volt_cool->setCurrentIndex(-1);
-  ClearList();
-  Image1->hide();
-  Button1->setEnabled(false);
-  Button2->setEnabled(false);
-  // A new calculation: no unit of the last one may reach a report.
-  if (variant == SelectionReset::Full) fields.ClearItems();
 }
 
 void Tcool_form::Button1Click() {
@@ -111,7 +96,7 @@ void Tcool_form::Button1Click() {
       fields);
   fields = created.fields;
   if (created.list_text) Memo1->setText(Q(*created.list_text));
-  items_listed_ = true;
+  ListCreated(true);
 }
 
 void Tcool_form::Button2Click() {

@@ -8,24 +8,21 @@
 #include <QPushButton>
 
 #include "app/widgets.h"
-#include "balance/workflow.h"
 #include "selection/cooler_selection.h"
+#include "selection/selection_form.h"
 
-class Tcool_form : public climate::TForm {
+class Tcool_form : public climate::TSelectionForm {
  public:
   explicit Tcool_form(QWidget *parent);
 
-  climate::TImage *Image1;
+  // Image1: the cooling unit of the mounting chosen.
   climate::TImageList *ImageList1;
   QGroupBox *GroupBox6;
   QLabel *Label2;
   QComboBox *Type_cool;  // mounting: wall or roof
   QLabel *Label1;
   QComboBox *Volt_cool;  // supply voltage
-  QGroupBox *GroupBox1;
-  QPushButton *Button1;  // create specification
-  QPushButton *Button2;  // export to report
-  climate::TMemo *Memo1;
+  // GroupBox1 with the buttons Button1 (create) and Button2 (export) above the list Memo1.
 
   // The cooling power and the unit of the last create.
   climate::CoolerFields fields;
@@ -36,16 +33,9 @@ class Tcool_form : public climate::TForm {
   void Button1Click();
   void Button2Click();
 
-  // The main window's reset of this window: every variant hides the picture, and the full
-  // reset also forgets the unit.
-  void Reset(SelectionReset variant);
-  // Whether the list shows the result of the create that chose the unit: only then does the
-  // unit belong in the workbook.
-  bool ItemsListed() const { return items_listed_; }
-
- private:
-  void ClearList();
-  bool items_listed_ = false;
+ protected:
+  void ClearChoices() override;
+  void ForgetItems() override { fields.ClearItems(); }
 };
 
 extern Tcool_form *cool_form;

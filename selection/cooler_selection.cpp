@@ -106,20 +106,17 @@ float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX) {
   return HeatSurplus(PHG, K, S, TEMAX, TENMAX);
 }
 
-CoolerActivation ActivateCooler(const CoolerInputs &in) {
-  CoolerActivation out;
-  out.PCOM_COOL = CoolingPower(in.PHG, in.K, in.S, in.TEMAX, in.TENMAX);
-  const CoolingBand *band = FindCoolingBand(out.PCOM_COOL);
-  if (band == nullptr) return out;
+std::optional<std::vector<std::string>> VoltageItems(float PCOM_COOL, int32_t t_lang) {
+  const CoolingBand *band = FindCoolingBand(PCOM_COOL);
+  if (band == nullptr) return std::nullopt;
 
   std::vector<std::string> items;
   for (int supply = band->first_supply; supply <= band->last_supply; ++supply) {
     std::string text;
-    SetText(in.t_lang, cool_texts::kVoltage[supply - 1], text);
+    SetText(t_lang, cool_texts::kVoltage[supply - 1], text);
     items.push_back(std::move(text));
   }
-  out.voltage_items = std::move(items);
-  return out;
+  return items;
 }
 
 void CoolerFields::ClearItems() {

@@ -66,24 +66,10 @@ int SupplyOf(const CoolingBand &band, int voltage_index);
 // the walls: the heat surplus PHG − K · S · (TENMAX − TEMAX).
 float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX);
 
-// What the window reads when it is activated.
-struct CoolerInputs {
-  float PHG = 0;
-  float K = 0;
-  float S = 0;
-  float TEMAX = 0;
-  float TENMAX = 0;
-  int32_t t_lang = 0;
-};
-
-struct CoolerActivation {
-  float PCOM_COOL = 0;
-  // The voltage items of the band in the language of `t_lang` (empty texts for any other
-  // number); an empty optional when the power lies in no band and the list stays as it is.
-  std::optional<std::vector<std::string>> voltage_items;
-};
-
-CoolerActivation ActivateCooler(const CoolerInputs &in);
+// The voltage items the window offers on activation for the band of `PCOM_COOL`, in the
+// language of `t_lang` (empty texts for any other number); an empty optional when the power
+// lies in no band and the list stays as it is.
+std::optional<std::vector<std::string>> VoltageItems(float PCOM_COOL, int32_t t_lang);
 
 // What the create operation reads: the power of the last activation, the indexes of the
 // mounting and voltage lists (-1 for no choice) and the language number.

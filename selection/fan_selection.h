@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/lang.h"
+#include "selection/heater_catalogue.h"
 
 namespace climate {
 
@@ -62,7 +63,7 @@ struct FanRequest {
 
 // The fields of the fan window: the heat to carry out, the air flow of the last create and
 // its items. Texts are UTF-8; quantities are texts ("1").
-struct FanFields {
+struct FanFields : AccessoryFields {
   float PCOM_VENT = 0;  // heat to carry out, W
   float F = 0;          // altitude factor of the last create
   float VFP = 0;        // required air flow, m³/h
@@ -72,12 +73,7 @@ struct FanFields {
   std::string vent_qnt_2;
   std::string vent_code;
   std::string vent_code_2;
-  std::string term_code;
-  std::string term_name;
-  std::string term_qnt;
-  std::string gigro_code;
-  std::string gigro_name;
-  std::string gigro_qnt;
+  // The thermostat and the hygrostat: term_code ... gigro_qnt of AccessoryFields.
   std::string qnt_pv;  // unit word of the lines
 
   // Forgets the items of the last create; the heat, the air flow and the unit word stay.

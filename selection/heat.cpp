@@ -17,7 +17,7 @@ using climate::Handler;
 using climate::Q;
 
 Theat_form::Theat_form(QWidget *parent)
-    : TForm(parent, QStringLiteral("heat_form"), QSize(404, 323), QStringLiteral("Tahoma"), true) {
+    : TSelectionForm(parent, QStringLiteral("heat_form"), QSize(404, 323)) {
   namespace T = climate::heat_texts;
   using namespace climate;
   Image1 = new TImage(this, Q("Image1"), QRect(8, 20, 100, 58));
@@ -38,14 +38,9 @@ Theat_form::Theat_form(QWidget *parent)
   check_termo->setObjectName(Q("check_termo"));
   check_termo->setGeometry(3, 39, 380, 19);
 
-  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 151, 388, 169));
-  Memo1 = new TMemo(GroupBox1, Q("Memo1"), QRect(3, 56, 382, 110));
-  Memo1->setAccessibleName(Q(kListBoxName));
-
-  Button1 = MakeButton(this, Q("Button1"), QRect(27, 171, 170, 30));
-  Button1->setEnabled(false);
-  Button2 = MakeButton(this, Q("Button2"), QRect(203, 171, 170, 30));
-  Button2->setEnabled(false);
+  // The buttons lie over the upper part of the list's group.
+  BuildList(QRect(8, 151, 388, 169), this, QRect(27, 171, 170, 30), QRect(203, 171, 170, 30),
+            QRect(3, 56, 382, 110));
 
   SetRussianTexts(this, T::kCaptionTable);
 
@@ -76,22 +71,11 @@ void Theat_form::check_compactClick() {
   ClearList();
 }
 
-void Theat_form::ClearList() {
-  Memo1->clear();
-  items_listed_ = false;
-}
-
-void Theat_form::Reset(SelectionReset variant) {
+void Theat_form::ClearChoices() {
   box1->setCurrentIndex(-1);
   // Unticking a ticked option runs its click handler, which empties the list as well.
   check_compact->setChecked(false);
   check_termo->setChecked(false);
-  ClearList();
-  if (variant == SelectionReset::PictureHiding) Image1->hide();
-  Button1->setEnabled(false);
-  Button2->setEnabled(false);
-  // A new calculation: no item of the last one may reach a report.
-  if (variant == SelectionReset::Full) fields.ClearItems();
 }
 
 void Theat_form::Button1Click() {
@@ -113,7 +97,7 @@ void Theat_form::Button1Click() {
   const climate::HeaterSelection result = climate::SelectHeaters(in, fields);
   fields = result.fields;
   Memo1->setText(Q(result.list_text));
-  items_listed_ = true;
+  ListCreated(true);
 }
 
 void Theat_form::Button2Click() {

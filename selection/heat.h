@@ -9,24 +9,22 @@
 #include <QPushButton>
 
 #include "app/widgets.h"
-#include "balance/workflow.h"
 #include "selection/heater_selection.h"
+#include "selection/selection_form.h"
 
-class Theat_form : public climate::TForm {
+class Theat_form : public climate::TSelectionForm {
  public:
   explicit Theat_form(QWidget *parent);
 
-  climate::TImage *Image1;  // photograph of enclosure heaters
+  // Image1: photograph of enclosure heaters.
   QGroupBox *GroupBox6;
   QLabel *Label2;
   QComboBox *box1;  // operating mode
   QGroupBox *GroupBox2;
   QCheckBox *check_compact;
   QCheckBox *check_termo;
-  QGroupBox *GroupBox1;
-  climate::TMemo *Memo1;
-  QPushButton *Button1;  // create specification
-  QPushButton *Button2;  // export to report
+  // GroupBox1 with the list Memo1, and the buttons Button1 (create) and Button2 (export)
+  // above it.
 
   // The required power and the items of the last create.
   climate::HeaterFields fields;
@@ -37,15 +35,9 @@ class Theat_form : public climate::TForm {
   void Button1Click();
   void Button2Click();
 
-  // The main window's reset of this window; the full reset also forgets the items.
-  void Reset(SelectionReset variant);
-  // Whether the list shows the result of the create that chose the items: only then do the
-  // items belong in the workbook.
-  bool ItemsListed() const { return items_listed_; }
-
- private:
-  void ClearList();
-  bool items_listed_ = false;
+ protected:
+  void ClearChoices() override;
+  void ForgetItems() override { fields.ClearItems(); }
 };
 
 extern Theat_form *heat_form;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "selection/heater_catalogue.h"
+
 namespace climate {
 
 // What the selection reads: the window's choices and the main window's heat balance.
@@ -24,7 +26,7 @@ struct HeaterSelectionInput {
 
 // The fields of the heater window: the required power of the last create and its items.
 // Texts are UTF-8; quantities are texts ("1", "2").
-struct HeaterFields {
+struct HeaterFields : AccessoryFields {
   float PCOM_HEAT = 0;  // required heating power, W
   float q_mem = 0;      // number of different heater models: 1 or 2, 0 when there is none
   std::string heat_name;
@@ -33,12 +35,7 @@ struct HeaterFields {
   std::string heat_qnt_2;
   std::string heat_code;
   std::string heat_code_2;
-  std::string term_code;
-  std::string term_name;
-  std::string term_qnt;
-  std::string gigro_code;
-  std::string gigro_name;
-  std::string gigro_qnt;
+  // The thermostat and the hygrostat: term_code ... gigro_qnt of AccessoryFields.
   std::string qnt_p;  // unit word of the lines
 
   // Forgets the items of the last create; the required power and the unit word stay.

@@ -22,7 +22,7 @@ constexpr int kFanPicture = 3;
 }  // namespace
 
 Tvent_form::Tvent_form(QWidget *parent)
-    : TForm(parent, QStringLiteral("vent_form"), QSize(416, 297), QStringLiteral("Tahoma"), true) {
+    : TSelectionForm(parent, QStringLiteral("vent_form"), QSize(416, 297)) {
   namespace T = climate::vent_texts;
   using namespace climate;
   Image1 = new TImage(this, Q("Image1"), QRect(8, 8, 100, 100));
@@ -38,13 +38,8 @@ Tvent_form::Tvent_form(QWidget *parent)
                        EmptyItems(T::kActivationTable, "Volt_vent"));
   Label1->setBuddy(Volt_vent);
 
-  GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 400, 175));
-  Button1 = MakeButton(GroupBox1, Q("Button1"), QRect(20, 20, 170, 30));
-  Button1->setEnabled(false);
-  Button2 = MakeButton(GroupBox1, Q("Button2"), QRect(210, 20, 170, 30));
-  Button2->setEnabled(false);
-  Memo1 = new TMemo(GroupBox1, Q("Memo1"), QRect(3, 58, 394, 114));
-  Memo1->setAccessibleName(Q(kListBoxName));
+  BuildList(QRect(8, 114, 400, 175), nullptr, QRect(20, 20, 170, 30), QRect(210, 20, 170, 30),
+            QRect(3, 58, 394, 114));
   SetRussianTexts(this, T::kActivationTable);
 
   connect(Point_sea, &QComboBox::activated, this, Handler([this] { Point_seaChange(); }));
@@ -77,20 +72,9 @@ void Tvent_form::Volt_ventEndEdit() {
   Button2->setEnabled(false);
 }
 
-void Tvent_form::ClearList() {
-  Memo1->clear();
-  items_listed_ = false;
-}
-
-void Tvent_form::Reset(SelectionReset variant) {
+void Tvent_form::ClearChoices() {
   Point_sea->setCurrentIndex(-1);
   Volt_vent->setCurrentIndex(-1);
-  ClearList();
-  if (variant == SelectionReset::PictureHiding) Image1->hide();
-  Button1->setEnabled(false);
-  Button2->setEnabled(false);
-  // A new calculation: no item of the last one may reach a report.
-  if (variant == SelectionReset::Full) fields.ClearItems();
 }
 
 void Tvent_form::Button1Click() {
@@ -108,7 +92,7 @@ void Tvent_form::Button1Click() {
   fields = result.fields;
   if (result.list_text) Memo1->setText(Q(*result.list_text));
   // Without an altitude the list asks for one and nothing was chosen.
-  items_listed_ = result.export_enabled;
+  ListCreated(result.export_enabled);
 }
 
 void Tvent_form::Button2Click() {

@@ -8,24 +8,21 @@
 #include <QPushButton>
 
 #include "app/widgets.h"
-#include "balance/workflow.h"
 #include "selection/fan_selection.h"
+#include "selection/selection_form.h"
 
-class Tvent_form : public climate::TForm {
+class Tvent_form : public climate::TSelectionForm {
  public:
   explicit Tvent_form(QWidget *parent);
 
-  climate::TImage *Image1;
+  // Image1: the fan with its grille.
   climate::TImageList *ImageList1;
   QGroupBox *GroupBox6;
   QLabel *Label2;
   QComboBox *Point_sea;  // altitude of the site
   QLabel *Label1;
   QComboBox *Volt_vent;  // supply voltage
-  QGroupBox *GroupBox1;
-  QPushButton *Button1;  // create specification
-  QPushButton *Button2;  // export to report
-  climate::TMemo *Memo1;
+  // GroupBox1 with the buttons Button1 (create) and Button2 (export) above the list Memo1.
 
   // The heat to carry out, the air flow and the items of the last create.
   climate::FanFields fields;
@@ -36,15 +33,9 @@ class Tvent_form : public climate::TForm {
   void Button1Click();
   void Button2Click();
 
-  // The main window's reset of this window; the full reset also forgets the items.
-  void Reset(SelectionReset variant);
-  // Whether the list shows the result of the create that chose the items: only then do the
-  // items belong in the workbook.
-  bool ItemsListed() const { return items_listed_; }
-
- private:
-  void ClearList();
-  bool items_listed_ = false;
+ protected:
+  void ClearChoices() override;
+  void ForgetItems() override { fields.ClearItems(); }
 };
 
 extern Tvent_form *vent_form;

@@ -110,14 +110,13 @@ TEST(CoolerBands, VoltageItemsOfTheBandInTheLanguage) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << c.phg << " W, language " << c.t_lang);
-    const CoolerActivation a = ActivateCooler({c.phg, 5.5f, 2.0f, 35, 35, c.t_lang});
-    EXPECT_EQ(a.PCOM_COOL, c.phg);
-    ASSERT_TRUE(a.voltage_items);
-    EXPECT_EQ(*a.voltage_items, c.items);
+    const auto items = VoltageItems(CoolingPower(c.phg, 5.5f, 2.0f, 35, 35), c.t_lang);
+    ASSERT_TRUE(items);
+    EXPECT_EQ(*items, c.items);
   }
   // Outside the bands the list is not rebuilt.
   for (float phg : {0.0f, -10.0f, std::nextafter(4000.0f, 1e9f), 9000.0f}) {
-    EXPECT_FALSE(ActivateCooler({phg, 5.5f, 2.0f, 35, 35, kRussian}).voltage_items) << phg;
+    EXPECT_FALSE(VoltageItems(phg, kRussian)) << phg;
   }
 }
 

@@ -311,13 +311,13 @@ void CheckFan(Draw &draw, const HeatBalance &b, const std::string &where, FanFie
 // The cooling window: a random mounting and voltage item, or none chosen.
 void CheckCooler(Draw &draw, const HeatBalance &b, const std::string &where, Coverage &seen) {
   const int32_t lang = draw.Coin() ? kRussian : kEnglish;
-  const CoolerActivation a = ActivateCooler({b.PHG, b.K, b.S, b.TEMAX, b.TENMAX, lang});
-  const float power = a.PCOM_COOL;
+  const float power = CoolingPower(b.PHG, b.K, b.S, b.TEMAX, b.TENMAX);
+  const auto voltage_items = VoltageItems(power, lang);
   ++seen.coolers;
   ASSERT_TRUE(Finite({{"PCOM_COOL", power}})) << where;
   EXPECT_GT(power, 0) << where;
 
-  const int items = a.voltage_items ? static_cast<int>(a.voltage_items->size()) : 3;
+  const int items = voltage_items ? static_cast<int>(voltage_items->size()) : 3;
   const int mounting = draw.Below(3) - 1;
   const int voltage = draw.Below(static_cast<std::size_t>(items) + 1) - 1;
   const CoolerSpecification c = CreateCoolerSpecification({power, mounting, voltage, lang}, {});
@@ -329,7 +329,7 @@ void CheckCooler(Draw &draw, const HeatBalance &b, const std::string &where, Cov
   if (power > 4000) {
     ++seen.coolers_too_large;
     EXPECT_EQ(band, nullptr) << power << " W; " << where;
-    EXPECT_FALSE(a.voltage_items) << power << " W; " << where;
+    EXPECT_FALSE(voltage_items) << power << " W; " << where;
     EXPECT_EQ(c.unit, nullptr) << power << " W; " << where;
     EXPECT_EQ(c.fields.cool_code, "") << where;
     return;
@@ -341,8 +341,8 @@ void CheckCooler(Draw &draw, const HeatBalance &b, const std::string &where, Cov
   EXPECT_GE(c.unit->power_w, power) << c.unit->code << "; " << where;
   EXPECT_TRUE(c.unit->supply >= band->first_supply && c.unit->supply <= band->last_supply)
       << c.unit->code << " for " << power << " W; " << where;
-  ASSERT_TRUE(a.voltage_items) << power << " W; " << where;
-  EXPECT_EQ(static_cast<int>(a.voltage_items->size()), band->last_supply - band->first_supply + 1)
+  ASSERT_TRUE(voltage_items) << power << " W; " << where;
+  EXPECT_EQ(static_cast<int>(voltage_items->size()), band->last_supply - band->first_supply + 1)
       << power << " W; " << where;
 }
 
