@@ -1,6 +1,7 @@
 #include "app/a_SW.h"
 
 #include "app/lang.h"
+#include "app/version.h"
 
 Tabout_SW *about_SW = nullptr;
 
@@ -26,6 +27,7 @@ Tabout_SW::Tabout_SW(QWidget *parent)
   StaticText2 = Line(this, lines[1], QRect(8, 47, 466, 25));
   StaticText3 = Line(this, lines[2], QRect(8, 78, 466, 25));
   StaticText4 = Line(this, lines[3], QRect(8, 109, 466, 25));
+  StaticText4->setText(StaticText4->text().arg(QString::fromUtf8(climate::kVersion)));
   StaticText5 = Line(this, lines[4], QRect(377, 140, 97, 18));
   StaticText5->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
