@@ -55,6 +55,11 @@ else
     cat "$work/appstream.log"
     fail "AppStream metainfo does not validate"
   }
+  # The whole tree: the metainfo together with the desktop entry it launches.
+  appstreamcli validate-tree --no-net "$root" >"$work/appstream-tree.log" 2>&1 || {
+    cat "$work/appstream-tree.log"
+    fail "AppStream metainfo does not match the installed files"
+  }
   id="$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo")"
   [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] || fail "metainfo file is not named after $id"
   has "$metainfo" '<launchable type="desktop-id">norda-aervik.desktop</launchable>' ||
