@@ -1,15 +1,14 @@
 #include "app/a_SW.h"
 
 #include "app/lang.h"
+#include "app/version.h"
 
 Tabout_SW *about_SW = nullptr;
 
 namespace {
 
-QLabel *Line(QWidget *parent, const climate::TextEntry &entry, const QRect &geometry) {
-  auto *label = new QLabel(QString::fromUtf8(entry.text.ru), parent);
-  label->setObjectName(QString::fromUtf8(entry.control));
-  label->setGeometry(geometry);
+QLabel *Line(QWidget *parent, const char *name, const QRect &geometry) {
+  QLabel *label = climate::MakeLabel(parent, QString::fromUtf8(name), geometry);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -21,11 +20,13 @@ QLabel *Line(QWidget *parent, const climate::TextEntry &entry, const QRect &geom
 Tabout_SW::Tabout_SW(QWidget *parent)
     : TForm(parent, QStringLiteral("about_SW"), QSize(482, 160), QStringLiteral("Tahoma"), false) {
   setWindowTitle(QString::fromUtf8(climate::about_texts::kCaption));
-  const auto &lines = climate::about_texts::kLines;
-  StaticText1 = Line(this, lines[0], QRect(8, 16, 466, 25));
-  StaticText2 = Line(this, lines[1], QRect(8, 47, 466, 25));
-  StaticText3 = Line(this, lines[2], QRect(8, 78, 466, 25));
-  StaticText4 = Line(this, lines[3], QRect(8, 109, 466, 25));
-  StaticText5 = Line(this, lines[4], QRect(377, 140, 97, 18));
+  StaticText1 = Line(this, "StaticText1", QRect(8, 16, 466, 25));
+  StaticText2 = Line(this, "StaticText2", QRect(8, 47, 466, 25));
+  StaticText3 = Line(this, "StaticText3", QRect(8, 78, 466, 25));
+  StaticText4 = Line(this, "StaticText4", QRect(8, 109, 466, 25));
+  StaticText5 = Line(this, "StaticText5", QRect(377, 140, 97, 18));
   StaticText5->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  climate::SetRussianTexts(this, climate::about_texts::kLines);
+  // The support line carries the program's version.
+  StaticText4->setText(StaticText4->text().arg(QString::fromUtf8(climate::kVersion)));
 }

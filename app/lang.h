@@ -284,7 +284,10 @@ inline constexpr std::array<TextEntry, 5> kLines{{
      {"По вопросам работы с конфигуратором обращайтесь к представителям Tervax в вашем регионе "
       "или по телефону горячей линии.",
       nullptr}},
-    {"StaticText4", -1, {"Техническая поддержка конфигуратора: support@tervax.example", nullptr}},
+    // %1 is the program's version.
+    {"StaticText4",
+     -1,
+     {"Конфигуратор версии %1. Техническая поддержка: support@tervax.example", nullptr}},
     {"StaticText5", -1, {"© Tervax, 2026", nullptr}},
 }};
 
