@@ -1,4 +1,4 @@
-// An empty total-specification window. Nothing in the program opens it.
+// The total window `total_form` (Qt): empty; nothing in the program opens it.
 #pragma once
 
 #include "app/widgets.h"

@@ -1,4 +1,4 @@
-// The about window opened from the main window's menu.
+// The about window `about_SW` (Qt), opened from the main window's menu.
 #pragma once
 
 #include <QLabel>

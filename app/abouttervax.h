@@ -1,4 +1,4 @@
-// A second about window with the two logos. Nothing in the program opens it.
+// A second about window `about_form` (Qt) with the two logos; nothing in the program opens it.
 #pragma once
 
 #include <QLabel>

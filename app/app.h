@@ -1,4 +1,4 @@
-// Start-up of the configurator: the application object and the fixed set of windows.
+// Start-up of the configurator (Qt): the application object and the fixed set of windows.
 #pragma once
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-// Texts of the interface in Russian and English, side by side, one table per window.
+// Texts of the interface in Russian and English (Qt-free), side by side, one table per window.
 //
 // Every reader picks a text the same way: the Russian one when the language number is 1,
 // then, separately, the English one when it is 2. Any other number sets nothing, so the

@@ -1,4 +1,4 @@
-// Message boxes of the program, behind a seam so that tests can answer them.
+// Message boxes and file dialogs of the program (Qt), behind a seam so that tests can answer them.
 #pragma once
 
 #include <QString>

@@ -1,4 +1,4 @@
-// Building blocks shared by the windows: picture lists and picture boxes, the list text box,
+// Building blocks shared by the windows (Qt): picture lists and picture boxes, the list text box,
 // clickable labels, the fixed-size dialog frame and the guard that turns an error escaping
 // a handler into the error message box.
 #pragma once

@@ -1,4 +1,4 @@
-// Numbers written into texts: the dew-point label and the no-solution messages.
+// Numbers written into texts (Qt-free): the dew-point label and the no-solution messages.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-// The workflow between the main window and the three selection windows: which window a
+// The workflow (Qt) between the main window and the three selection windows: which window a
 // suggestion opens, how the selection windows are reset, and what each export records on
 // the main window.
 #pragma once

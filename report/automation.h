@@ -1,4 +1,4 @@
-// A small automation layer: components are created by programmatic identifier, and their
+// A small automation layer (Qt-free): components are created by programmatic identifier, and their
 // objects are driven by late-bound calls — property put, property get and method call —
 // with members found by name at run time, as a spreadsheet application is driven from
 // another program. Names are matched without regard to letter case.

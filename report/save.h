@@ -1,4 +1,4 @@
-// The save window: writes the total specification as a text file or a spreadsheet workbook.
+// The save window `save_form` (Qt): writes the total specification as a text file or a workbook.
 #pragma once
 
 #include <QGroupBox>

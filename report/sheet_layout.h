@@ -1,4 +1,4 @@
-// The total specification as a table: a header and one row per item, from the item fields
+// The total specification as a table (Qt-free): a header and one row per item, from the item fields
 // of the selection windows.
 #pragma once
 

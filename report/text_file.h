@@ -1,4 +1,4 @@
-// Writing the text specification in the single-byte code page of the Cyrillic desktops the
+// Writing the text specification (Qt) in the single-byte code page of the Cyrillic desktops the
 // program serves, Windows-1251.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The total specification as text: one section per kind of equipment that is part of the
+// The total specification as text (Qt-free): one section per kind of equipment that is part of the
 // solution, each a heading and the list text of its selection window.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The single-byte code page of the Cyrillic Windows desktops the program serves,
+// The single-byte code page of the Cyrillic Windows desktops the program serves (Qt-free),
 // Windows-1251, in which the text specification file is written.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The spreadsheet component registered under "Excel.Application": an application object
+// The spreadsheet component registered under "Excel.Application" (Qt-free): an application object
 // that holds workbooks in memory and saves them as .xlsx files.
 //
 // Objects and members:
