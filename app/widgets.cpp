@@ -15,6 +15,7 @@
 
 #include <stdexcept>
 
+#include "app/look.h"
 #include "app/messages.h"
 
 namespace climate {
@@ -258,8 +259,10 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geome
   auto *button = new QPushButton(text, parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
+  // No button is a default one, so a stray Enter in a field or list presses nothing.
   button->setAutoDefault(false);
   button->setDefault(false);
+  ClickOnEnter(button);
   return button;
 }
 

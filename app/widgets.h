@@ -162,7 +162,8 @@ QComboBox *MakeList(QWidget *parent, const QString &name, const QRect &geometry,
 // fan, heater.
 TImageList *MakeSelectionPictures(QObject *parent);
 
-// Makes a push button that does not react to Enter pressed elsewhere in its dialog.
+// Makes a push button that Enter and Return click while it has the focus; Enter pressed
+// elsewhere in its window does not click it.
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry,
                         const QString &text);
 

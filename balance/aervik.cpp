@@ -12,6 +12,7 @@
 
 #include "app/a_SW.h"
 #include "app/lang.h"
+#include "app/look.h"
 #include "app/messages.h"
 #include "balance/heat_balance.h"
 #include "balance/workflow.h"
@@ -268,11 +269,12 @@ bool TGaervik::eventFilter(QObject *watched, QEvent *event) {
 bool TGaervik::Edit1KeyPress(QKeyEvent *event) {
   // Only digits and Backspace reach a numeric field. Keys that type no character (arrows,
   // Delete) and shortcuts with Ctrl pass on; the field's validator refuses anything else.
+  // Under X11 the Delete key carries the character 0x7F: it is a key, not a typed character.
   const QString typed = event->text();
   if (typed.size() != 1 || (event->modifiers() & Qt::ControlModifier)) return false;
   const char16_t c = typed.at(0).unicode();
   const bool kept = c == 8 || (c >= u'0' && c <= u'9');
-  return !kept && c >= 0x20;
+  return !kept && c >= 0x20 && c != 0x7F;
 }
 
 void TGaervik::InputChanged(bool hide_pictures) {
