@@ -11,7 +11,9 @@
 #include <QPainter>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -161,12 +163,29 @@ TLabel::TLabel(QWidget *parent, const QString &name, const QRect &geometry, cons
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TLabel::paintEvent(QPaintEvent *) {
+void TLabel::SetAccent(const QColor &colour) {
+  accent_ = colour;
+  update();
+}
+
+QColor TLabel::TextColour() const {
+  const QColor accent = Accent();
+  if (!accent.isValid()) return palette().color(foregroundRole());
+  return ReadableColour(accent, palette().color(QPalette::Window));
+}
+
+QString TLabel::ShownText() const {
   QString shown = text();
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+void TLabel::paintEvent(QPaintEvent *) {
+  QPalette colours = palette();
+  colours.setColor(foregroundRole(), TextColour());
   QPainter painter(this);
-  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
-                        isEnabled(), shown, foregroundRole());
+  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), colours,
+                        isEnabled(), ShownText(), foregroundRole());
 }
 
 TLinkLabel::TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry)
@@ -182,13 +201,54 @@ void TLinkLabel::SetActive(bool active) {
   setFont(f);
   if (active) {
     setCursor(Qt::PointingHandCursor);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(0x00, 0x33, 0x99));
-    setPalette(p);
+    setFocusPolicy(Qt::TabFocus);
   } else {
     unsetCursor();
-    setPalette(QPalette());
+    setFocusPolicy(Qt::NoFocus);
+    // A text that opens nothing hands the focus on, so that the keyboard is never left on it.
+    if (QWidget *top = window(); top->focusWidget() == this) {
+      if (!focusNextPrevChild(true)) clearFocus();
+    }
   }
+  update();
+}
+
+QColor TLinkLabel::Accent() const {
+  return active_ ? palette().color(QPalette::Link) : TLabel::Accent();
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent *event) {
+  const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                     event->key() == Qt::Key_Space;
+  if (active_ && opens && !event->isAutoRepeat() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    emit clicked();
+    return;
+  }
+  TLabel::keyPressEvent(event);
+}
+
+void TLinkLabel::keyReleaseEvent(QKeyEvent *event) {
+  // Reached with Tab: the figures behind the suggestion show as they do under the mouse. The
+  // release of the key that brought the focus would close a tooltip shown any earlier.
+  const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  if (tab && hasFocus() && !toolTip().isEmpty()) {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+  }
+  TLabel::keyReleaseEvent(event);
+}
+
+void TLinkLabel::paintEvent(QPaintEvent *event) {
+  TLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  const QRect text =
+      fontMetrics().boundingRect(contentsRect(), static_cast<int>(alignment()), ShownText());
+  frame.rect = text.adjusted(-2, -1, 2, 1).intersected(rect());
+  frame.backgroundColor = palette().color(QPalette::Window);
+  QPainter painter(this);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {

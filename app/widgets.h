@@ -109,12 +109,27 @@ class TLabel : public QLabel {
  public:
   TLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {});
 
+  // Draws the text in `colour`, or in the nearest colour that keeps the text readable on the
+  // window background of the palette in force. An invalid colour draws in the palette's.
+  void SetAccent(const QColor &colour);
+  // The colour the text is drawn in.
+  QColor TextColour() const;
+
  protected:
   void paintEvent(QPaintEvent *event) override;
+  // The colour asked for the text, before the contrast check; invalid for the palette's.
+  virtual QColor Accent() const { return accent_; }
+  // The text as shown, "\r" turned into line breaks.
+  QString ShownText() const;
+
+ private:
+  QColor accent_;
 };
 
 // A text label that can act as a link: while active it shows the link style and the hand
-// cursor and reports clicks; otherwise it is plain text that ignores them.
+// cursor, takes the keyboard focus from Tab and shows a focus frame, and reports clicks and
+// Enter, Return or Space pressed on it; otherwise it is plain text that ignores them and
+// takes no focus.
 class TLinkLabel : public TLabel {
   Q_OBJECT
  public:
@@ -128,6 +143,10 @@ class TLinkLabel : public TLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
+  QColor Accent() const override;
 
  private:
   bool active_ = false;

@@ -139,7 +139,10 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   setTabOrder(box5, box6);
   setTabOrder(box6, box7);
   setTabOrder(box7, Button1);
-  setTabOrder(Button1, Total_spec);
+  // The suggestion texts take the focus only while they open a window.
+  setTabOrder(Button1, name_p1);
+  setTabOrder(name_p1, name_p2);
+  setTabOrder(name_p2, Total_spec);
 
   for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4}) {
     edit->installEventFilter(this);
@@ -225,9 +228,7 @@ void TGaervik::BuildResults(QWidget *client) {
   Total_spec->setEnabled(false);
   Status_alarm =
       new climate::TLabel(GroupBox6, QStringLiteral("Status_alarm"), QRect(24, 360, 292, 54));
-  QPalette alarm = Status_alarm->palette();
-  alarm.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
-  Status_alarm->setPalette(alarm);
+  Status_alarm->SetAccent(QColor(0xC0, 0x00, 0x00));
 }
 
 void TGaervik::FormCreate() {
