@@ -99,6 +99,13 @@ Theat_form::Theat_form(QWidget *parent)
   Button2 = MakeButton(this, Q("Button2"), QRect(203, 171, 170, 30), Q("Экспорт в отчет"));
   Button2->setEnabled(false);
 
+  // Keyboard order as the work goes: mode, options, create, export, then the list.
+  setTabOrder(box1, check_compact);
+  setTabOrder(check_compact, check_termo);
+  setTabOrder(check_termo, Button1);
+  setTabOrder(Button1, Button2);
+  setTabOrder(Button2, Memo1);
+
   connect(box1, &QComboBox::activated, this, Handler([this] { box1EndEdit(); }));
   connect(check_compact, &QCheckBox::toggled, this, Handler([this] { check_compactClick(); }));
   connect(check_termo, &QCheckBox::toggled, this, Handler([this] { check_compactClick(); }));
