@@ -166,16 +166,18 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
 
 void TGaervik::BuildInputs(QWidget *client) {
   GroupBox1 = Group(client, "GroupBox1", QRect(8, 64, 329, 169), T::kSwitchTable[4].text.ru);
-  label2 = Caption(GroupBox1, "label2", 8, 23, 108, "Высота (В, мм):");
-  Edit1 = NumberField(GroupBox1, "Edit1", 118, 20);
-  label3 = Caption(GroupBox1, "label3", 8, 48, 108, "Ширина (Ш, мм):");
-  Edit2 = NumberField(GroupBox1, "Edit2", 118, 45);
-  label4 = Caption(GroupBox1, "label4", 8, 73, 108, "Глубина (Г, мм):");
-  Edit3 = NumberField(GroupBox1, "Edit3", 118, 70);
-  label5 = Caption(GroupBox1, "label5", 8, 98, 108, "Материал:");
-  box1 = List(GroupBox1, "box1", QRect(118, 95, 98, 21),
+  // The material list is wide enough for "Поликарбонат" and "Polycarbonate"; the fields
+  // line up with it, and the installation picture sits inside the frame.
+  label2 = Caption(GroupBox1, "label2", 8, 23, 100, "Высота (В, мм):");
+  Edit1 = NumberField(GroupBox1, "Edit1", 110, 20);
+  label3 = Caption(GroupBox1, "label3", 8, 48, 100, "Ширина (Ш, мм):");
+  Edit2 = NumberField(GroupBox1, "Edit2", 110, 45);
+  label4 = Caption(GroupBox1, "label4", 8, 73, 100, "Глубина (Г, мм):");
+  Edit3 = NumberField(GroupBox1, "Edit3", 110, 70);
+  label5 = Caption(GroupBox1, "label5", 8, 98, 100, "Материал:");
+  box1 = List(GroupBox1, "box1", QRect(110, 95, 112, 21),
               {Q("Сталь"), Q("Нержавейка"), Q("Поликарбонат")});
-  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(221, 16, 100, 100));
+  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(224, 24, 100, 100));
   label6 = Caption(GroupBox1, "label6", 8, 123, 200, "Установка:");
   QStringList installations;
   for (int i = 0; i < climate::kInstallationCount; ++i) {

@@ -38,13 +38,14 @@ Tcool_form::Tcool_form(QWidget *parent)
 
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 295, 100), Q("Основные параметры"));
   Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 130, 16), Q("Тип кондиционера:"));
-  Type_cool = MakeList(GroupBox6, Q("Type_cool"), QRect(142, 24, 143, 21),
+  Type_cool = MakeList(GroupBox6, Q("Type_cool"), QRect(142, 24, 146, 21),
                        {Q("Навесной"), Q("Потолочный")});
   Label2->setBuddy(Type_cool);
   Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 130, 16), Q("Напряжение:"));
   QStringList voltages;
   for (const char *item : T::kDesignVoltage) voltages << Q(item);
-  Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 143, 21), voltages);
+  // Wide enough for the longest voltage item in the regular face.
+  Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 146, 21), voltages);
   Label1->setBuddy(Volt_cool);
 
   GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 403, 172), Q("Список оборудования"));

@@ -75,9 +75,10 @@ Theat_form::Theat_form(QWidget *parent)
 
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(123, 21, 273, 57),
                         Q("Режим работы установленного оборудования"));
-  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(16, 27, 82, 16), Q("Режим работы:"));
+  // Room for "Mode of operation:" in the regular face as well as the condensed one.
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(16, 27, 106, 16), Q("Режим работы:"));
   box1 =
-      MakeList(GroupBox6, Q("box1"), QRect(99, 23, 161, 21), {Q("Постоянно"), Q("Периодически")});
+      MakeList(GroupBox6, Q("box1"), QRect(124, 23, 136, 21), {Q("Постоянно"), Q("Периодически")});
   box1->setFont(QFont(Q("Verdana"), 8));
   Label2->setBuddy(box1);
 

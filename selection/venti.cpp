@@ -39,14 +39,15 @@ Tvent_form::Tvent_form(QWidget *parent)
   ImageList1 = MakeSelectionPictures(this);
 
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 292, 100), Q("Основные параметры"));
-  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 150, 16), Q("Высота над уровнем моря:"));
-  Point_sea = MakeList(GroupBox6, Q("Point_sea"), QRect(162, 24, 120, 21),
+  // Room for the altitude caption in the regular face as well as the condensed one.
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 156, 16), Q("Высота над уровнем моря:"));
+  Point_sea = MakeList(GroupBox6, Q("Point_sea"), QRect(168, 24, 116, 21),
                        {Q("от 0 до 100"), Q("от 100 до 250"), Q("от 250 до 500"),
                         Q("от 500 до 750"), Q("от 750 до 1000")});
   Label2->setBuddy(Point_sea);
-  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 150, 16), Q("Напряжение:"));
+  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 156, 16), Q("Напряжение:"));
   Volt_vent =
-      MakeList(GroupBox6, Q("Volt_vent"), QRect(162, 60, 120, 21), {Q("~230 В"), Q("~115 В")});
+      MakeList(GroupBox6, Q("Volt_vent"), QRect(168, 60, 116, 21), {Q("~230 В"), Q("~115 В")});
   Label1->setBuddy(Volt_vent);
 
   GroupBox1 = MakeGroup(this, Q("GroupBox1"), QRect(8, 114, 400, 175), Q("Список оборудования"));
