@@ -15,6 +15,7 @@
 #include <QSvgRenderer>
 #include <QToolTip>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "app/look.h"
@@ -84,7 +85,9 @@ void TImage::EnsureCanvas() {
 void TImage::Fill(const QColor &colour) {
   brush_ = colour;
   EnsureCanvas();
-  canvas_.fill(colour);
+  // The style may draw a frame's interior in a shade of its own: a box filled with the
+  // window background lets that interior show, so the box does not stand out as a square.
+  canvas_.fill(colour == ButtonFace() ? QColor(Qt::transparent) : colour);
   picture_ = -1;
   list_ = nullptr;
   update();
@@ -124,6 +127,32 @@ void TImage::SetPicture(const QString &resource) {
   update();
 }
 
+namespace {
+
+// Darkest colour of the logos' artwork.
+const QColor kLogoInk(0x2B, 0x35, 0x40);
+const QColor kPlate(0xF4, 0xF4, 0xF4);
+
+// The part of `image` that is not transparent, in device-independent pixels.
+QRectF Drawn(const QImage &image) {
+  int left = image.width(), top = image.height(), right = -1, bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(line[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return {};
+  const qreal scale = image.devicePixelRatio();
+  return QRectF(left / scale, top / scale, (right - left + 1) / scale, (bottom - top + 1) / scale);
+}
+
+}  // namespace
+
 void TImage::paintEvent(QPaintEvent *) {
   if (!pending_.isEmpty()) {
     canvas_ = RenderSvg(pending_, size(), devicePixelRatioF());
@@ -131,6 +160,15 @@ void TImage::paintEvent(QPaintEvent *) {
   }
   if (canvas_.isNull()) return;
   QPainter painter(this);
+  if (plate_ && ContrastRatio(kLogoInk, palette().color(QPalette::Window)) < kTextContrast) {
+    const QRectF drawn = Drawn(canvas_);
+    if (!drawn.isEmpty()) {
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(kPlate);
+      painter.drawRoundedRect(drawn.adjusted(-4, -3, 4, 3).intersected(QRectF(rect())), 4, 4);
+    }
+  }
   painter.drawImage(QPointF(0, 0), canvas_);
 }
 

@@ -64,7 +64,9 @@ class TImage : public QWidget {
  public:
   TImage(QWidget *parent, const QString &name, const QRect &geometry);
 
-  // Fills the whole box with `colour` and remembers it as the brush colour.
+  // Fills the whole box with `colour` and remembers it as the brush colour. The window
+  // background colour fills the box with what lies behind it, the exact colour of the
+  // frame's interior the box sits in.
   void Fill(const QColor &colour);
   // Draws picture `index` of `list` over what the canvas holds.
   void Draw(const TImageList &list, int index);
@@ -75,6 +77,12 @@ class TImage : public QWidget {
   // Shows a scalable picture centred and scaled proportionally over a transparent canvas.
   // It is rendered when the box is first painted.
   void SetPicture(const QString &resource);
+  // Lays a light plate under the picture whenever the window background is too dark for its
+  // dark artwork, so that a logo stays readable on a dark palette.
+  void SetPlateOnDark(bool plate) {
+    plate_ = plate;
+    update();
+  }
 
   QColor brushColour() const { return brush_; }
   // The last picture drawn since the box was last cleared or filled, or -1.
@@ -92,6 +100,7 @@ class TImage : public QWidget {
   QColor brush_;
   int picture_ = -1;
   QPointer<const TImageList> list_;
+  bool plate_ = false;
 };
 
 // The list text box of a selection window: an editable multi-line box whose text reads as

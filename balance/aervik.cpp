@@ -114,8 +114,10 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
 
   Image5 = new TImage(client, QStringLiteral("Image5"), QRect(8, 7, 172, 50));
   Image5->SetPicture(QStringLiteral(":/assets/logo_product.svg"));
+  Image5->SetPlateOnDark(true);
   Image4 = new TImage(client, QStringLiteral("Image4"), QRect(466, -8, 200, 73));
   Image4->SetPicture(QStringLiteral(":/assets/logo_maker.svg"));
+  Image4->SetPlateOnDark(true);
 
   Image1 = new TImageList(this, QStringLiteral("Image1"), Resources("inst", 7), QSize(100, 100));
   ImageList1 =
