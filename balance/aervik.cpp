@@ -251,6 +251,7 @@ void TGaervik::showEvent(QShowEvent *event) {
   QMainWindow::showEvent(event);
   if (!activated_ && !event->spontaneous()) {
     activated_ = true;
+    climate::PlaceFrameAtTopLeft(this);
     climate::Guarded([this] { FormActivate(); });
   }
 }
