@@ -259,6 +259,7 @@ void TGaervik::showEvent(QShowEvent *event) {
 void TGaervik::FormActivate() {
   Edit1->setFocus();
   t_lang = climate::kRussian;
+  climate::UseToolkitTexts(t_lang);
   sw_heat = 0;
   sw_vent = 0;
   sw_cool = 0;
@@ -419,6 +420,7 @@ void TGaervik::N1Click() {
 
 void TGaervik::ApplyLanguage(int32_t lang) {
   t_lang = lang;
+  climate::UseToolkitTexts(t_lang);
   climate::SetTexts(this, T::kSwitchTable, t_lang);
 }
 
