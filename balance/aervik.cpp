@@ -15,6 +15,7 @@
 #include "app/look.h"
 #include "app/messages.h"
 #include "balance/heat_balance.h"
+#include "balance/suggestion_notes.h"
 #include "balance/workflow.h"
 #include "report/save.h"
 
@@ -245,6 +246,7 @@ void TGaervik::FormCreate() {
 void TGaervik::RefreshSuggestionLinks() {
   name_p1->SetActive(!name_p1->text().isEmpty() && FirstSuggestionWindow() != nullptr);
   name_p2->SetActive(!name_p2->text().isEmpty() && SecondSuggestionWindow() != nullptr);
+  RefreshSuggestionNotes(*this);
 }
 
 void TGaervik::showEvent(QShowEvent *event) {
@@ -422,6 +424,7 @@ void TGaervik::ApplyLanguage(int32_t lang) {
   t_lang = lang;
   climate::UseToolkitTexts(t_lang);
   climate::SetTexts(this, T::kSwitchTable, t_lang);
+  RefreshSuggestionNotes(*this);  // the figures in the new language
 }
 
 void TGaervik::lang_m_2_1Click() {
