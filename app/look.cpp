@@ -35,7 +35,8 @@ QColor Blend(const QColor &from, const QColor &to, double t) {
 }
 
 // Clicks the focused button on Enter or Return, the keypad's Enter included. A button that
-// is disabled takes no focus, and so no Enter either.
+// is disabled takes no focus, and so no Enter either. A held key clicks once: its repeats
+// would otherwise press the focused button of the window the first press opened.
 class EnterClicks final : public QObject {
  public:
   using QObject::QObject;
@@ -46,6 +47,7 @@ class EnterClicks final : public QObject {
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (key->isAutoRepeat()) return true;
     auto *button = qobject_cast<QAbstractButton *>(watched);
     if (button == nullptr || !button->isEnabled()) return false;
     button->click();

@@ -226,6 +226,10 @@ class KeyboardTest : public WindowTest {
     QSignalSpy pressed(button, &QPushButton::clicked);
     Press(Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
     QCOMPARE(pressed.count(), 1);
+    // A held key presses it once: its repeats are not presses.
+    QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(button, &repeat);
+    QCOMPARE(pressed.count(), 1);
     // A disabled button takes nothing.
     button->setEnabled(false);
     QTest::keyClick(button, Qt::Key(key));
