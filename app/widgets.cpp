@@ -317,6 +317,12 @@ int TForm::ShowModal() {
 
 void TForm::showEvent(QShowEvent *event) {
   QDialog::showEvent(event);
+  // Opened by someone working with the keyboard: the focused control shows its frame at
+  // once, not only after the first Tab in this window.
+  const QWidget *opener = parentWidget() ? parentWidget()->window() : nullptr;
+  if (opener && opener->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    setAttribute(Qt::WA_KeyboardFocusChange);
+  }
   if (!event->spontaneous()) Guarded([this] { FormActivate(); });
 }
 

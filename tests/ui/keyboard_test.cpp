@@ -350,6 +350,8 @@ class KeyboardTest : public WindowTest {
     next();
     QWidget *heater = OpenWithKey(Qt::Key_Return, [&](QWidget *) {
       QCOMPARE(Focused(), QString("box1"));
+      // Opened from the keyboard, the window shows its focus frame at once.
+      QVERIFY(heat_form->testAttribute(Qt::WA_KeyboardFocusChange));
       pick(0);
       next();
       next();
