@@ -5,6 +5,8 @@
 #include "app/Totalsp.h"
 #include "app/a_SW.h"
 #include "app/abouttervax.h"
+#include "app/lang.h"
+#include "app/look.h"
 #include "app/widgets.h"
 #include "balance/aervik.h"
 #include "report/file_output.h"
@@ -28,6 +30,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
                                                         QStringLiteral("DejaVu Sans")});
   QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
   setWindowIcon(WindowIcon());
+  // The interface starts in Russian, and so do the file dialog and the context menus.
+  UseToolkitTexts(kRussian);
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event) {

@@ -296,4 +296,24 @@ inline constexpr std::array<TextEntry, 5> kLines{{
 // The caption of the total window that nothing opens.
 inline constexpr const char *kTotalCaption = "Итоговая спецификация";
 
+// ---------------------------------------------------------------------------------------
+// Tooltips of the main window's suggestion texts: the figures behind the decision. Each "{}"
+// takes one number, in order.
+namespace note_texts {
+
+inline constexpr Text kSurface{"Эффективная площадь поверхности S: {} м²",
+                               "Effective surface S: {} m²"};
+inline constexpr Text kCoefficient{"Коэффициент теплопередачи K: {} Вт/(м²·К)",
+                                   "Heat-transfer coefficient K: {} W/(m²·K)"};
+// Held once for the maximum and once for the minimum ambient temperature.
+inline constexpr Text kInsideWithout{"В шкафу без оборудования при {} °С снаружи: {} °С",
+                                     "Inside without equipment at {} °C ambient: {} °C"};
+inline constexpr Text kDewPoint{"Точка росы: {} °С", "Dew point: {} °C"};
+inline constexpr Text kToHold{"Требуется в шкафу: от {} до {} °С", "To hold inside: {} to {} °C"};
+inline constexpr Text kHeating{"Нужна мощность обогрева: {} Вт постоянно, {} Вт периодически",
+                               "Heating needed: {} W regular, {} W cycling"};
+inline constexpr Text kHeatToRemove{"Нужно отвести тепло: {} Вт", "Heat to remove: {} W"};
+
+}  // namespace note_texts
+
 }  // namespace climate

@@ -1,5 +1,6 @@
 #include "app/messages.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -15,14 +16,23 @@ QString DisplayText(QString text) {
   return text;
 }
 
+// A message box in the font of the window it belongs to, so that its text is no larger than
+// the window's; with no window, the windows' size of 8 points.
+void ShowBox(QMessageBox::Icon icon, QWidget *parent, const QString &text) {
+  QMessageBox box(icon, QString::fromUtf8(kBoxTitle), DisplayText(text), QMessageBox::Ok, parent);
+  QFont font = QApplication::font();
+  font.setPointSize(8);
+  box.setFont(parent ? parent->window()->font() : font);
+  box.exec();
+}
+
 class DialogPresenter final : public MessagePresenter {
  public:
   void Information(QWidget *parent, const QString &text) override {
-    QMessageBox::information(parent, QString::fromUtf8(kBoxTitle), DisplayText(text),
-                             QMessageBox::Ok);
+    ShowBox(QMessageBox::Information, parent, text);
   }
   void Error(QWidget *parent, const QString &text) override {
-    QMessageBox::critical(parent, QString::fromUtf8(kBoxTitle), DisplayText(text), QMessageBox::Ok);
+    ShowBox(QMessageBox::Critical, parent, text);
   }
   std::optional<QString> SaveFileName(QWidget *parent, const QString &,
                                       const QString &current) override {

@@ -11,10 +11,14 @@
 #include <QPainter>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
+#include <QToolTip>
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "app/look.h"
 #include "app/messages.h"
 
 namespace climate {
@@ -101,7 +105,9 @@ void TImage::EnsureCanvas() {
 void TImage::Fill(const QColor &colour) {
   brush_ = colour;
   EnsureCanvas();
-  canvas_.fill(colour);
+  // The style may draw a frame's interior in a shade of its own: a box filled with the
+  // window background lets that interior show, so the box does not stand out as a square.
+  canvas_.fill(colour == ButtonFace() ? QColor(Qt::transparent) : colour);
   picture_ = -1;
   list_ = nullptr;
   update();
@@ -141,6 +147,32 @@ void TImage::SetPicture(const QString &resource) {
   update();
 }
 
+namespace {
+
+// Darkest colour of the logos' artwork.
+const QColor kLogoInk(0x2B, 0x35, 0x40);
+const QColor kPlate(0xF4, 0xF4, 0xF4);
+
+// The part of `image` that is not transparent, in device-independent pixels.
+QRectF Drawn(const QImage &image) {
+  int left = image.width(), top = image.height(), right = -1, bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qAlpha(line[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return {};
+  const qreal scale = image.devicePixelRatio();
+  return QRectF(left / scale, top / scale, (right - left + 1) / scale, (bottom - top + 1) / scale);
+}
+
+}  // namespace
+
 void TImage::paintEvent(QPaintEvent *) {
   if (!pending_.isEmpty()) {
     // Painting must not throw through the toolkit: a picture that cannot be drawn leaves the
@@ -155,6 +187,15 @@ void TImage::paintEvent(QPaintEvent *) {
   }
   if (canvas_.isNull()) return;
   QPainter painter(this);
+  if (plate_ && ContrastRatio(kLogoInk, palette().color(QPalette::Window)) < kTextContrast) {
+    const QRectF drawn = Drawn(canvas_);
+    if (!drawn.isEmpty()) {
+      painter.setRenderHint(QPainter::Antialiasing);
+      painter.setPen(Qt::NoPen);
+      painter.setBrush(kPlate);
+      painter.drawRoundedRect(drawn.adjusted(-4, -3, 4, 3).intersected(QRectF(rect())), 4, 4);
+    }
+  }
   painter.drawImage(QPointF(0, 0), canvas_);
 }
 
@@ -187,12 +228,29 @@ TLabel::TLabel(QWidget *parent, const QString &name, const QRect &geometry, cons
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void TLabel::paintEvent(QPaintEvent *) {
+void TLabel::SetAccent(const QColor &colour) {
+  accent_ = colour;
+  update();
+}
+
+QColor TLabel::TextColour() const {
+  const QColor accent = Accent();
+  if (!accent.isValid()) return palette().color(foregroundRole());
+  return ReadableColour(accent, palette().color(QPalette::Window));
+}
+
+QString TLabel::ShownText() const {
   QString shown = text();
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return shown;
+}
+
+void TLabel::paintEvent(QPaintEvent *) {
+  QPalette colours = palette();
+  colours.setColor(foregroundRole(), TextColour());
   QPainter painter(this);
-  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
-                        isEnabled(), shown, foregroundRole());
+  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), colours,
+                        isEnabled(), ShownText(), foregroundRole());
 }
 
 TLinkLabel::TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry)
@@ -208,13 +266,54 @@ void TLinkLabel::SetActive(bool active) {
   setFont(f);
   if (active) {
     setCursor(Qt::PointingHandCursor);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, QColor(0x00, 0x33, 0x99));
-    setPalette(p);
+    setFocusPolicy(Qt::TabFocus);
   } else {
     unsetCursor();
-    setPalette(QPalette());
+    setFocusPolicy(Qt::NoFocus);
+    // A text that opens nothing hands the focus on, so that the keyboard is never left on it.
+    if (QWidget *top = window(); top->focusWidget() == this) {
+      if (!focusNextPrevChild(true)) clearFocus();
+    }
   }
+  update();
+}
+
+QColor TLinkLabel::Accent() const {
+  return active_ ? palette().color(QPalette::Link) : TLabel::Accent();
+}
+
+void TLinkLabel::keyPressEvent(QKeyEvent *event) {
+  const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                     event->key() == Qt::Key_Space;
+  if (active_ && opens && !event->isAutoRepeat() &&
+      (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    emit clicked();
+    return;
+  }
+  TLabel::keyPressEvent(event);
+}
+
+void TLinkLabel::keyReleaseEvent(QKeyEvent *event) {
+  // Reached with Tab: the figures behind the suggestion show as they do under the mouse. The
+  // release of the key that brought the focus would close a tooltip shown any earlier.
+  const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  if (tab && hasFocus() && !toolTip().isEmpty()) {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+  }
+  TLabel::keyReleaseEvent(event);
+}
+
+void TLinkLabel::paintEvent(QPaintEvent *event) {
+  TLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QStyleOptionFocusRect frame;
+  frame.initFrom(this);
+  const QRect text =
+      fontMetrics().boundingRect(contentsRect(), static_cast<int>(alignment()), ShownText());
+  frame.rect = text.adjusted(-2, -1, 2, 1).intersected(rect());
+  frame.backgroundColor = palette().color(QPalette::Window);
+  QPainter painter(this);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
@@ -244,6 +343,12 @@ int TForm::ShowModal() {
 
 void TForm::showEvent(QShowEvent *event) {
   QDialog::showEvent(event);
+  // Opened by someone working with the keyboard: the focused control shows its frame at
+  // once, not only after the first Tab in this window.
+  const QWidget *opener = parentWidget() ? parentWidget()->window() : nullptr;
+  if (opener && opener->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    setAttribute(Qt::WA_KeyboardFocusChange);
+  }
   if (!event->spontaneous()) Guarded([this] { FormActivate(); });
 }
 
@@ -281,8 +386,10 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geome
   auto *button = new QPushButton(parent);
   button->setObjectName(name);
   button->setGeometry(geometry);
+  // No button is a default one, so a stray Enter in a field or list presses nothing.
   button->setAutoDefault(false);
   button->setDefault(false);
+  ClickOnEnter(button);
   return button;
 }
 

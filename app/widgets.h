@@ -72,7 +72,9 @@ class TImage : public QWidget {
  public:
   TImage(QWidget *parent, const QString &name, const QRect &geometry);
 
-  // Fills the whole box with `colour` and remembers it as the brush colour.
+  // Fills the whole box with `colour` and remembers it as the brush colour. The window
+  // background colour fills the box with what lies behind it, the exact colour of the
+  // frame's interior the box sits in.
   void Fill(const QColor &colour);
   // Draws picture `index` of `list` over what the canvas holds.
   void Draw(const TImageList &list, int index);
@@ -83,6 +85,12 @@ class TImage : public QWidget {
   // Shows a scalable picture centred and scaled proportionally over a transparent canvas.
   // It is rendered when the box is first painted.
   void SetPicture(const QString &resource);
+  // Lays a light plate under the picture whenever the window background is too dark for its
+  // dark artwork, so that a logo stays readable on a dark palette.
+  void SetPlateOnDark(bool plate) {
+    plate_ = plate;
+    update();
+  }
 
   QColor brushColour() const { return brush_; }
   // The last picture drawn since the box was last cleared or filled, or -1.
@@ -100,6 +108,7 @@ class TImage : public QWidget {
   QColor brush_;
   int picture_ = -1;
   QPointer<const TImageList> list_;
+  bool plate_ = false;
 };
 
 // The list text box of a selection window: an editable multi-line box whose text reads as
@@ -117,12 +126,27 @@ class TLabel : public QLabel {
  public:
   TLabel(QWidget *parent, const QString &name, const QRect &geometry, const QString &text = {});
 
+  // Draws the text in `colour`, or in the nearest colour that keeps the text readable on the
+  // window background of the palette in force. An invalid colour draws in the palette's.
+  void SetAccent(const QColor &colour);
+  // The colour the text is drawn in.
+  QColor TextColour() const;
+
  protected:
   void paintEvent(QPaintEvent *event) override;
+  // The colour asked for the text, before the contrast check; invalid for the palette's.
+  virtual QColor Accent() const { return accent_; }
+  // The text as shown, "\r" turned into line breaks.
+  QString ShownText() const;
+
+ private:
+  QColor accent_;
 };
 
 // A text label that can act as a link: while active it shows the link style and the hand
-// cursor and reports clicks; otherwise it is plain text that ignores them.
+// cursor, takes the keyboard focus from Tab and shows a focus frame, and reports clicks and
+// Enter, Return or Space pressed on it; otherwise it is plain text that ignores them and
+// takes no focus.
 class TLinkLabel : public TLabel {
   Q_OBJECT
  public:
@@ -136,6 +160,10 @@ class TLinkLabel : public TLabel {
 
  protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
+  void paintEvent(QPaintEvent *event) override;
+  QColor Accent() const override;
 
  private:
   bool active_ = false;
@@ -181,7 +209,8 @@ QStringList EmptyItems(const std::array<TextEntry, N> &table, const char *contro
 // fan, heater.
 TImageList *MakeSelectionPictures(QObject *parent);
 
-// Makes a push button that does not react to Enter pressed elsewhere in its dialog.
+// Makes a push button that Enter and Return click while it has the focus; Enter pressed
+// elsewhere in its window does not click it.
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QRect &geometry);
 
 // A save-file dialog of a window. Execute shows it and keeps the chosen name in FileName.

@@ -12,9 +12,11 @@
 
 #include "app/a_SW.h"
 #include "app/lang.h"
+#include "app/look.h"
 #include "app/messages.h"
 #include "app/qt_text.h"
 #include "balance/heat_balance.h"
+#include "balance/suggestion_notes.h"
 #include "balance/workflow.h"
 #include "report/save.h"
 
@@ -114,8 +116,10 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
 
   Image5 = new TImage(client, QStringLiteral("Image5"), QRect(8, 7, 172, 50));
   Image5->SetPicture(QStringLiteral(":/assets/logo_product.svg"));
+  Image5->SetPlateOnDark(true);
   Image4 = new TImage(client, QStringLiteral("Image4"), QRect(466, -8, 200, 73));
   Image4->SetPicture(QStringLiteral(":/assets/logo_maker.svg"));
+  Image4->SetPlateOnDark(true);
 
   Image1 = new TImageList(this, QStringLiteral("Image1"), Resources("inst", 7), QSize(100, 100));
   ImageList1 =
@@ -139,7 +143,10 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   setTabOrder(box5, box6);
   setTabOrder(box6, box7);
   setTabOrder(box7, Button1);
-  setTabOrder(Button1, Total_spec);
+  // The suggestion texts take the focus only while they open a window.
+  setTabOrder(Button1, name_p1);
+  setTabOrder(name_p1, name_p2);
+  setTabOrder(name_p2, Total_spec);
 
   for (QLineEdit *edit : {Edit1, Edit2, Edit3, Edit4}) {
     edit->installEventFilter(this);
@@ -170,15 +177,17 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
 
 void TGaervik::BuildInputs(QWidget *client) {
   GroupBox1 = Group(client, "GroupBox1", QRect(8, 64, 329, 169));
-  label2 = Caption(GroupBox1, "label2", 8, 23, 108);
-  Edit1 = NumberField(GroupBox1, "Edit1", 118, 20);
-  label3 = Caption(GroupBox1, "label3", 8, 48, 108);
-  Edit2 = NumberField(GroupBox1, "Edit2", 118, 45);
-  label4 = Caption(GroupBox1, "label4", 8, 73, 108);
-  Edit3 = NumberField(GroupBox1, "Edit3", 118, 70);
-  label5 = Caption(GroupBox1, "label5", 8, 98, 108);
-  box1 = List(GroupBox1, "box1", QRect(118, 95, 98, 21), EmptyItems(T::kSwitchTable, "box1"));
-  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(221, 16, 100, 100));
+  // The material list is wide enough for "Поликарбонат" and "Polycarbonate"; the fields
+  // line up with it, and the installation picture sits inside the frame.
+  label2 = Caption(GroupBox1, "label2", 8, 23, 100);
+  Edit1 = NumberField(GroupBox1, "Edit1", 110, 20);
+  label3 = Caption(GroupBox1, "label3", 8, 48, 100);
+  Edit2 = NumberField(GroupBox1, "Edit2", 110, 45);
+  label4 = Caption(GroupBox1, "label4", 8, 73, 100);
+  Edit3 = NumberField(GroupBox1, "Edit3", 110, 70);
+  label5 = Caption(GroupBox1, "label5", 8, 98, 100);
+  box1 = List(GroupBox1, "box1", QRect(110, 95, 112, 21), EmptyItems(T::kSwitchTable, "box1"));
+  Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(224, 24, 100, 100));
   label6 = Caption(GroupBox1, "label6", 8, 123, 200);
   box2 = List(GroupBox1, "box2", QRect(8, 141, 313, 21), EmptyItems(T::kSwitchTable, "box2"));
   box2->view()->setMinimumWidth(300);
@@ -226,9 +235,7 @@ void TGaervik::BuildResults(QWidget *client) {
   Total_spec->setEnabled(false);
   Status_alarm =
       new climate::TLabel(GroupBox6, QStringLiteral("Status_alarm"), QRect(24, 360, 292, 54));
-  QPalette alarm = Status_alarm->palette();
-  alarm.setColor(QPalette::WindowText, QColor(0xC0, 0x00, 0x00));
-  Status_alarm->setPalette(alarm);
+  Status_alarm->SetAccent(QColor(0xC0, 0x00, 0x00));
 }
 
 void TGaervik::FormCreate() {
@@ -241,12 +248,14 @@ void TGaervik::FormCreate() {
 void TGaervik::RefreshSuggestionLinks() {
   name_p1->SetActive(!name_p1->text().isEmpty() && FirstSuggestionWindow() != nullptr);
   name_p2->SetActive(!name_p2->text().isEmpty() && SecondSuggestionWindow() != nullptr);
+  RefreshSuggestionNotes(*this);
 }
 
 void TGaervik::showEvent(QShowEvent *event) {
   QMainWindow::showEvent(event);
   if (!activated_ && !event->spontaneous()) {
     activated_ = true;
+    climate::PlaceFrameAtTopLeft(this);
     climate::Guarded([this] { FormActivate(); });
   }
 }
@@ -254,6 +263,7 @@ void TGaervik::showEvent(QShowEvent *event) {
 void TGaervik::FormActivate() {
   Edit1->setFocus();
   t_lang = climate::kRussian;
+  climate::UseToolkitTexts(t_lang);
   sw_heat = 0;
   sw_vent = 0;
   sw_cool = 0;
@@ -270,11 +280,12 @@ bool TGaervik::eventFilter(QObject *watched, QEvent *event) {
 bool TGaervik::Edit1KeyPress(QKeyEvent *event) {
   // Only digits and Backspace reach a numeric field. Keys that type no character (arrows,
   // Delete) and shortcuts with Ctrl pass on; the field's validator refuses anything else.
+  // Under X11 the Delete key carries the character 0x7F: it is a key, not a typed character.
   const QString typed = event->text();
   if (typed.size() != 1 || (event->modifiers() & Qt::ControlModifier)) return false;
   const char16_t c = typed.at(0).unicode();
   const bool kept = c == 8 || (c >= u'0' && c <= u'9');
-  return !kept && c >= 0x20;
+  return !kept && c >= 0x20 && c != 0x7F;
 }
 
 void TGaervik::InputChanged(bool hide_pictures) {
@@ -405,7 +416,9 @@ void TGaervik::N1Click() {
 
 void TGaervik::ApplyLanguage(int32_t lang) {
   t_lang = lang;
+  climate::UseToolkitTexts(t_lang);
   climate::SetTexts(this, T::kSwitchTable, t_lang);
+  RefreshSuggestionNotes(*this);  // the figures in the new language
 }
 
 void TGaervik::lang_m_2_1Click() {

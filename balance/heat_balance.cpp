@@ -76,6 +76,11 @@ float HeatSurplus(float PHG, float K, float S, float TEMAX, float TENMAX) {
   return static_cast<float>(PHG - walls);
 }
 
+float InsideWithoutEquipment(float PHG, float K, float S, float ambient) {
+  const double rise = static_cast<double>(PHG) / (static_cast<double>(K) * S);
+  return static_cast<float>(rise + ambient);
+}
+
 HeatBalance ComputeBalance(const EnclosureInput &in) {
   HeatBalance b;
   b.S = EffectiveSurface(in.installation, in.height_mm, in.width_mm, in.depth_mm);
@@ -93,9 +98,8 @@ HeatBalance ComputeBalance(const EnclosureInput &in) {
     b.status_dew = ShortestDecimal(b.TENMIN) + " " + ShortestDecimal(b.dew_point);
   }
 
-  const double rise = static_cast<double>(b.PHG) / (static_cast<double>(b.K) * b.S);
-  b.hot_case = static_cast<float>(rise + b.TEMAX);
-  b.cold_case = static_cast<float>(rise + b.TEMIN);
+  b.hot_case = InsideWithoutEquipment(b.PHG, b.K, b.S, b.TEMAX);
+  b.cold_case = InsideWithoutEquipment(b.PHG, b.K, b.S, b.TEMIN);
 
   b.no_equipment = b.TENMIN <= b.cold_case && b.TENMAX >= b.hot_case;
   b.no_solution = b.TENMAX < 30 && b.TEMAX >= b.TENMAX && b.TENMIN <= b.cold_case;

@@ -85,6 +85,10 @@ struct HeatBalance : BalanceFields {
 // ambient (with an ambient above the inside maximum, plus what flows in through them).
 float HeatSurplus(float PHG, float K, float S, float TEMAX, float TENMAX);
 
+// Temperature in °C the inside of the enclosure reaches without climate equipment at the
+// ambient temperature `ambient`: the dissipation raises it by PHG / (K · S).
+float InsideWithoutEquipment(float PHG, float K, float S, float ambient);
+
 // Computes the balance of a complete input whose effective surface is not zero.
 HeatBalance ComputeBalance(const EnclosureInput &in);
 

@@ -32,13 +32,14 @@ Tcool_form::Tcool_form(QWidget *parent)
 
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 295, 100));
   Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 130, 16));
-  Type_cool = MakeList(GroupBox6, Q("Type_cool"), QRect(142, 24, 143, 21),
+  Type_cool = MakeList(GroupBox6, Q("Type_cool"), QRect(142, 24, 146, 21),
                        EmptyItems(T::kActivationTable, "Type_cool"));
   Label2->setBuddy(Type_cool);
   Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 130, 16));
   QStringList voltages;
   for (const char *item : T::kDesignVoltage) voltages << Q(item);
-  Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 143, 21), voltages);
+  // Wide enough for the longest voltage item in the regular face.
+  Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 146, 21), voltages);
   Label1->setBuddy(Volt_cool);
 
   BuildList(QRect(8, 114, 403, 172), nullptr, QRect(20, 20, 170, 30), QRect(213, 20, 170, 30),

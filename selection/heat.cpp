@@ -24,9 +24,10 @@ Theat_form::Theat_form(QWidget *parent)
   Image1->SetPicture(Q(":/assets/heater_photo.svg"));
 
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(123, 21, 273, 57));
-  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(16, 27, 82, 16));
+  // Room for "Mode of operation:" in the regular face as well as the condensed one.
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(16, 27, 106, 16));
   box1 =
-      MakeList(GroupBox6, Q("box1"), QRect(99, 23, 161, 21), EmptyItems(T::kCaptionTable, "box1"));
+      MakeList(GroupBox6, Q("box1"), QRect(124, 23, 136, 21), EmptyItems(T::kCaptionTable, "box1"));
   box1->setFont(QFont(Q("Verdana"), 8));
   Label2->setBuddy(box1);
 
@@ -43,6 +44,13 @@ Theat_form::Theat_form(QWidget *parent)
             QRect(3, 56, 382, 110));
 
   SetRussianTexts(this, T::kCaptionTable);
+
+  // Keyboard order as the work goes: mode, options, create, export, then the list.
+  setTabOrder(box1, check_compact);
+  setTabOrder(check_compact, check_termo);
+  setTabOrder(check_termo, Button1);
+  setTabOrder(Button1, Button2);
+  setTabOrder(Button2, Memo1);
 
   connect(box1, &QComboBox::activated, this, Handler([this] { box1EndEdit(); }));
   connect(check_compact, &QCheckBox::toggled, this, Handler([this] { check_compactClick(); }));

@@ -29,12 +29,13 @@ Tvent_form::Tvent_form(QWidget *parent)
   ImageList1 = MakeSelectionPictures(this);
 
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 292, 100));
-  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 150, 16));
-  Point_sea = MakeList(GroupBox6, Q("Point_sea"), QRect(162, 24, 120, 21),
+  // Room for the altitude caption in the regular face as well as the condensed one.
+  Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 156, 16));
+  Point_sea = MakeList(GroupBox6, Q("Point_sea"), QRect(168, 24, 116, 21),
                        EmptyItems(T::kActivationTable, "Point_sea"));
   Label2->setBuddy(Point_sea);
-  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 150, 16));
-  Volt_vent = MakeList(GroupBox6, Q("Volt_vent"), QRect(162, 60, 120, 21),
+  Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 156, 16));
+  Volt_vent = MakeList(GroupBox6, Q("Volt_vent"), QRect(168, 60, 116, 21),
                        EmptyItems(T::kActivationTable, "Volt_vent"));
   Label1->setBuddy(Volt_vent);
 

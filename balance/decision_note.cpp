@@ -1,0 +1,86 @@
+#include "balance/decision_note.h"
+
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+
+#include "app/lang.h"
+#include "balance/heat_balance.h"
+#include "balance/numbers.h"
+#include "selection/heater_selection.h"
+
+namespace climate {
+namespace {
+
+// `value` with `decimals` digits after the separator; no "-0".
+std::string Fixed(float value, int decimals, int32_t t_lang) {
+  const double scale = std::pow(10.0, decimals);
+  double v = static_cast<double>(value);
+  if (std::round(v * scale) == 0) v = 0;
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  std::string text = buf;
+  if (t_lang == kRussian) {
+    for (char &c : text) {
+      if (c == '.') c = ',';
+    }
+  }
+  return text;
+}
+
+// The text of `t_lang` with each "{}" replaced by the next of `values`.
+std::string Filled(const Text &text, int32_t t_lang, std::initializer_list<std::string> values) {
+  std::string out;
+  SetText(t_lang, text, out);
+  std::size_t from = 0;
+  for (const std::string &v : values) {
+    const std::size_t at = out.find("{}", from);
+    if (at == std::string::npos) break;
+    out.replace(at, 2, v);
+    from = at + v.size();
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string DecisionNote(const DecisionFigures &f, SuggestionKind kind, int32_t t_lang) {
+  if (t_lang != kRussian && t_lang != kEnglish) return {};
+  namespace T = note_texts;
+  auto temp = [t_lang](float v) { return Fixed(v, 1, t_lang); };
+  auto whole = [t_lang](float v) { return Fixed(v, 0, t_lang); };
+
+  std::string note = Filled(T::kSurface, t_lang, {Fixed(f.S, 2, t_lang)});
+  auto line = [&note](const std::string &text) {
+    note += '\n';
+    note += text;
+  };
+  line(Filled(T::kCoefficient, t_lang, {Fixed(f.K, 1, t_lang)}));
+  line(Filled(T::kInsideWithout, t_lang,
+              {whole(f.TEMAX), temp(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMAX))}));
+  line(Filled(T::kInsideWithout, t_lang,
+              {whole(f.TEMIN), temp(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMIN))}));
+  line(Filled(T::kDewPoint, t_lang, {whole(f.dew_point)}));
+  line(Filled(T::kToHold, t_lang, {whole(f.TENMIN), whole(f.TENMAX)}));
+
+  if (kind == SuggestionKind::Heater) {
+    HeaterSelectionInput in;
+    in.K = f.K;
+    in.S = f.S;
+    in.TENMIN = f.TENMIN;
+    in.TEMIN = f.TEMIN;
+    in.PHG = f.PHG;
+    in.mode = 0;
+    const std::string regular = RoundHalfEven(RequiredHeatingPower(in));
+    in.mode = 1;
+    const std::string cycling = RoundHalfEven(RequiredHeatingPower(in));
+    line(Filled(T::kHeating, t_lang, {regular, cycling}));
+  }
+  if (kind == SuggestionKind::Fan || kind == SuggestionKind::Cooler) {
+    line(Filled(T::kHeatToRemove, t_lang,
+                {RoundHalfEven(HeatSurplus(f.PHG, f.K, f.S, f.TEMAX, f.TENMAX))}));
+  }
+  return note;
+}
+
+}  // namespace climate

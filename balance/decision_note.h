@@ -1,0 +1,27 @@
+// The figures behind the main window's decision, as an engineer reads them off a tooltip of
+// a suggestion text: surface, heat-transfer coefficient, inside temperatures without
+// equipment, dew point and, where it applies, the heating needed or the heat to remove.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "balance/heat_balance.h"
+
+namespace climate {
+
+// What a suggestion text stands for.
+enum class SuggestionKind { NoEquipment, Heater, Fan, Cooler };
+
+// The main window's heat balance of the last calculation (TENMIN as it left it: raised to
+// the dew point where it was) and the dew point it used.
+struct DecisionFigures : BalanceFields {
+  float dew_point = 0;
+};
+
+// The tooltip text, lines joined by "\n", in the language `t_lang`; empty for a language
+// number other than 1 and 2. Temperatures show one decimal, the surface two, powers whole
+// watts; Russian writes a decimal comma.
+std::string DecisionNote(const DecisionFigures &figures, SuggestionKind kind, int32_t t_lang);
+
+}  // namespace climate

@@ -1,0 +1,99 @@
+#include "balance/decision_note.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/lang.h"
+
+namespace climate {
+namespace {
+
+// The first worked example after its calculation: 2000 × 800 × 600 mm of steel, free on all
+// sides, 500 W, ambient 35 / -5 °C at 50 %, inside 40 / 10 °C raised to the dew point 21.
+DecisionFigures HeaterAndFan() {
+  DecisionFigures f;
+  f.K = 5.5f;
+  f.S = 5.712f;
+  f.PHG = 500;
+  f.TEMAX = 35;
+  f.TEMIN = -5;
+  f.TENMAX = 40;
+  f.TENMIN = 21;
+  f.dew_point = 21;
+  return f;
+}
+
+const char kRussianFigures[] =
+    "Эффективная площадь поверхности S: 5,71 м²\n"
+    "Коэффициент теплопередачи K: 5,5 Вт/(м²·К)\n"
+    "В шкафу без оборудования при 35 °С снаружи: 50,9 °С\n"
+    "В шкафу без оборудования при -5 °С снаружи: 10,9 °С\n"
+    "Точка росы: 21 °С\n"
+    "Требуется в шкафу: от 21 до 40 °С";
+
+const char kEnglishFigures[] =
+    "Effective surface S: 5.71 m²\n"
+    "Heat-transfer coefficient K: 5.5 W/(m²·K)\n"
+    "Inside without equipment at 35 °C ambient: 50.9 °C\n"
+    "Inside without equipment at -5 °C ambient: 10.9 °C\n"
+    "Dew point: 21 °C\n"
+    "To hold inside: 21 to 40 °C";
+
+struct Case {
+  const char *name;
+  SuggestionKind kind;
+  int32_t t_lang;
+  std::string expected;
+};
+
+class DecisionNoteTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(DecisionNoteTest, ListsTheFiguresOfTheSuggestion) {
+  EXPECT_EQ(DecisionNote(HeaterAndFan(), GetParam().kind, GetParam().t_lang), GetParam().expected);
+}
+
+// Heating: 5.5 · 5.712 · (21 + 5) = 816.8 W with the equipment off part of the time, less
+// the 500 W dissipated when it runs constantly. Heat to remove: 500 − 5.5 · 5.712 · 5.
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExample, DecisionNoteTest,
+    ::testing::Values(
+        Case{"HeaterRussian", SuggestionKind::Heater, kRussian,
+             std::string(kRussianFigures) +
+                 "\nНужна мощность обогрева: 317 Вт постоянно, 817 Вт периодически"},
+        Case{"FanRussian", SuggestionKind::Fan, kRussian,
+             std::string(kRussianFigures) + "\nНужно отвести тепло: 343 Вт"},
+        Case{"CoolerEnglish", SuggestionKind::Cooler, kEnglish,
+             std::string(kEnglishFigures) + "\nHeat to remove: 343 W"},
+        Case{"HeaterEnglish", SuggestionKind::Heater, kEnglish,
+             std::string(kEnglishFigures) + "\nHeating needed: 317 W regular, 817 W cycling"},
+        Case{"NoEquipmentRussian", SuggestionKind::NoEquipment, kRussian, kRussianFigures},
+        Case{"NoLanguageYet", SuggestionKind::Heater, 0, ""},
+        Case{"UnknownLanguage", SuggestionKind::Fan, 3, ""}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(DecisionNote, HalfWattsGoToTheEvenNeighbourAndNoNegativeZeroShows) {
+  // 2000 × 600 × 500 mm against a wall: S = 3.9 m²; 800 W at 45 °C against 35 °C inside:
+  // 800 + 21.45 · 10 = 1014.5 W to remove, shown as 1014.
+  DecisionFigures f;
+  f.K = 5.5f;
+  f.S = 3.9f;
+  f.PHG = 800;
+  f.TEMAX = 45;
+  f.TEMIN = 5;
+  f.TENMAX = 35;
+  f.TENMIN = 20;
+  f.dew_point = 36;
+  const std::string note = DecisionNote(f, SuggestionKind::Cooler, kEnglish);
+  EXPECT_NE(note.find("Heat to remove: 1014 W"), std::string::npos) << note;
+  EXPECT_NE(note.find("at 45 °C ambient: 82.3 °C"), std::string::npos) << note;
+
+  // An ambient just below zero that rounds to zero shows as 0.0, not -0.0.
+  f.PHG = 0;
+  f.TEMIN = -0.04f;
+  const std::string cold = DecisionNote(f, SuggestionKind::NoEquipment, kRussian);
+  EXPECT_NE(cold.find("при 0 °С снаружи: 0,0 °С"), std::string::npos) << cold;
+}
+
+}  // namespace
+}  // namespace climate
