@@ -49,6 +49,12 @@ inline constexpr Text kPictureNotFound{"Не найдена картинка: ",
 inline constexpr Text kNoPicture{"Нет картинки с номером ", "No picture with the number "};
 inline constexpr Text kNoControl{"Нет элемента окна для текста: ", "No control for the text: "};
 inline constexpr Text kBadNumber{"Недопустимое значение в поле: ", "Invalid value in the field: "};
+// A saved file that could not be put in place: %1 the file, %2 the cause.
+inline constexpr Text kCannotWrite{"Не удалось записать файл «%1»: %2",
+                                   "Could not write the file «%1»: %2"};
+inline constexpr Text kWriteProtected{"файл защищён от записи", "the file is write-protected"};
+inline constexpr Text kPermissionsNotKept{"не удалось перенести права доступа",
+                                          "could not carry the access rights over"};
 }  // namespace error_texts
 
 // The text in the interface's language: English for 2, Russian otherwise.

@@ -1,5 +1,7 @@
 #include "report/file_output.h"
 
+#include "app/widgets.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,7 +26,7 @@ std::optional<FileFault> g_fault;
 
 [[noreturn]] void Fail(const QString &file_name, const QString &cause) {
   throw std::runtime_error(
-      QStringLiteral("Не удалось записать файл «%1»: %2").arg(file_name, cause).toStdString());
+      ErrorText(error_texts::kCannotWrite).arg(file_name, cause).toStdString());
 }
 
 // The cause injected for `step`, if any.
@@ -108,7 +110,7 @@ void ReplaceLongName(const QString &final_name, const QByteArray &bytes,
     Fail(shown, cause);
   };
   if (!QFile::setPermissions(short_name, target.permissions())) {
-    discard(QStringLiteral("не удалось перенести права доступа"), shown_name);
+    discard(ErrorText(error_texts::kPermissionsNotKept), shown_name);
   }
   std::error_code error;
   std::filesystem::rename(std::filesystem::path(short_name.toStdU16String()),
@@ -121,7 +123,7 @@ void ReplaceLongName(const QString &final_name, const QByteArray &bytes,
 void PutFileInPlace(const QString &file_name, const QByteArray &bytes) {
   const QString final_name = FinalName(file_name);
   const QFileInfo target(final_name);
-  if (WriteProtected(target)) Fail(file_name, QStringLiteral("файл защищён от записи"));
+  if (WriteProtected(target)) Fail(file_name, ErrorText(error_texts::kWriteProtected));
   if (target.exists() && QFile::encodeName(target.fileName()).size() > kLongestReplaceableName) {
     ReplaceLongName(final_name, bytes, file_name);
     return;
