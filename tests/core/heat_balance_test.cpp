@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "app/lang.h"
 #include "balance/numbers.h"
+#include "tests/core/case_names.h"
 
 namespace climate {
 namespace {
@@ -108,6 +110,10 @@ struct DecisionCase {
   bool no_equipment, no_solution;
 };
 
+void PrintTo(const DecisionCase &c, std::ostream *os) {
+  *os << c.what;
+}
+
 class Decision : public testing::TestWithParam<DecisionCase> {};
 
 TEST_P(Decision, Counters) {
@@ -123,7 +129,7 @@ TEST_P(Decision, Counters) {
 // 1 m × 1 m × 1 m steel, free-standing: S = 1.8·2 + 1.4 = 5 m², K·S = 27.5 W/K.
 // 2750 W gives a rise of exactly 100 K.
 INSTANTIATE_TEST_SUITE_P(
-    Boundaries, Decision,
+    , Decision,
     testing::Values(
         DecisionCase{"fan at exactly 5 K", Input(1000, 1000, 1000, 0, 0, 2750, 35, 30, 10, 40, 0),
                      0, 1, 0, false, false},
@@ -143,8 +149,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionCase{"PHG 0 with TENMAX = TEMAX < 30: both no-equipment and no-solution",
                      Input(1000, 1000, 1000, 0, 0, 0, 25, 10, 10, 25, 10), 0, 0, 0, true, true},
         DecisionCase{"inside maximum below inside minimum is still calculated",
-                     Input(1000, 1000, 1000, 0, 0, 0, 10, -50, 10, 10, 30), 1, 0, 0, false,
-                     false}));
+                     Input(1000, 1000, 1000, 0, 0, 0, 10, -50, 10, 10, 30), 1, 0, 0, false, false}),
+    testing_names::ByWhat());
 
 TEST(HeatBalance, DewPointEqualToMaximumKeepsMinimumButWritesLabel) {
   // Row 35 °C, 100 % humidity: dew point 35, equal to the inside maximum.
