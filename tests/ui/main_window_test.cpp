@@ -5,6 +5,10 @@
 #include <QClipboard>
 #include <QTest>
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 #include "app/Totalsp.h"
 #include "app/a_SW.h"
 #include "app/abouttervax.h"
@@ -196,9 +200,34 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(Gaervik->name_p1->text(), QString());
     QCOMPARE(Gaervik->name_p2->text(), QString());
 
-    // A new calculation that succeeds clears it; an input change does not.
-    Type(Gaervik->Edit4, "0");
-    QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    // A new calculation that succeeds clears it; an input change does not. Each input
+    // changes for real, and the change is seen: it disables the total-specification button.
+    const auto changes = std::initializer_list<std::pair<const char *, std::function<void()>>>{
+        {"dissipation",
+         [] {
+           Gaervik->Edit4->setFocus();
+           Gaervik->Edit4->end(false);
+           QTest::keyClick(Gaervik->Edit4, Qt::Key_Backspace);
+         }},
+        {"height",
+         [] {
+           Gaervik->Edit1->setFocus();
+           Gaervik->Edit1->selectAll();
+           Type(Gaervik->Edit1, "1200");
+         }},
+        {"material", [] { Choose(Gaervik->box1, 1); }},
+        {"installation", [] { Choose(Gaervik->box2, 3); }},
+        {"inside minimum", [] { Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 5)); }},
+    };
+    for (const auto &[what, change] : changes) {
+      Gaervik->Total_spec->setEnabled(true);
+      change();
+      QVERIFY2(!Gaervik->Total_spec->isEnabled(), what);
+      QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    }
+    QCOMPARE(Gaervik->Edit4->text(), QString("275"));
+    QCOMPARE(Gaervik->Edit1->text(), QString("1200"));
+    QCOMPARE(Gaervik->box7->currentText(), QString("5"));
     QCOMPARE(Gaervik->PHG, 2750.0f);
   }
 

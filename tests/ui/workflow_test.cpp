@@ -199,7 +199,9 @@ class WorkflowTest : public WindowTest {
     QVERIFY(!fan_list.isEmpty());
 
     Gaervik->Edit1->setFocus();
+    Gaervik->Edit1->end(false);
     QTest::keyClick(Gaervik->Edit1, Qt::Key_Backspace);  // the height changes
+    QCOMPARE(Gaervik->Edit1->text(), QString("200"));
     QCOMPARE(heat_form->box1->currentIndex(), -1);
     QCOMPARE(heat_form->Memo1->text(), QString());
     QVERIFY(!heat_form->Button1->isEnabled());
