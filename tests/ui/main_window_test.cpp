@@ -77,9 +77,9 @@ class MainWindowTest : public WindowTest {
 
   void numericFieldsTakeOnlyFourDigits() {
     QLineEdit *e = Gaervik->Edit1;
-    Type(e, "1a-2., 3");
+    PressKeys(e, "1a-2., 3");
     QCOMPARE(e->text(), QString("123"));
-    Type(e, "45");
+    PressKeys(e, "45");
     QCOMPARE(e->text(), QString("1234"));
     QTest::keyClick(e, Qt::Key_Backspace);
     QCOMPARE(e->text(), QString("123"));
@@ -298,13 +298,8 @@ class MainWindowTest : public WindowTest {
   }
 
   void aboutWindowOpensModally() {
-    bool shown = false;
-    WhenShown(about_SW, [&] {
-      shown = about_SW->isModal() || QApplication::activeModalWidget() == about_SW;
-      about_SW->close();
-    });
-    Gaervik->N1->trigger();
-    QVERIFY(shown);
+    QVERIFY(InModalWindow(
+        about_SW, [] { Gaervik->N1->trigger(); }, [] { about_SW->close(); }));
     QVERIFY(!about_SW->isVisible());
     QCOMPARE(about_SW->StaticText1->text(),
              QString("Все предложенные комбинации и спецификации оборудования являются только "
