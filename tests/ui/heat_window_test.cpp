@@ -41,11 +41,6 @@ void SetBalance(int32_t vent, int32_t cooler) {
   Gaervik->cooler = cooler;
 }
 
-// Ticks or unticks a check box with the mouse, on its indicator.
-void Tick(QAbstractButton *box) {
-  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
-
 }  // namespace
 
 class HeatWindowTest : public WindowTest {

@@ -112,6 +112,14 @@ void Click(QWidget *widget) {
   QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+void Tick(QAbstractButton *box, std::source_location where) {
+  const bool was = box->isChecked();
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  if (box->isChecked() == was) {
+    Fail(QStringLiteral("%1 did not change when clicked").arg(box->objectName()), where);
+  }
+}
+
 namespace {
 
 // What a modal run saw: the window that was shown, and whether the run itself failed the

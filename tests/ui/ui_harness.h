@@ -5,6 +5,7 @@
 // refuses, a window that does not open) fails the current test at the caller's line.
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QList>
@@ -61,6 +62,9 @@ void Choose(QComboBox *box, int index,
             std::source_location where = std::source_location::current());
 // Clicks a widget with the left mouse button.
 void Click(QWidget *widget);
+// Ticks or unticks a check box with the mouse, on its indicator; fails the test when the
+// box does not change.
+void Tick(QAbstractButton *box, std::source_location where = std::source_location::current());
 
 // An enclosure as the user enters it: list values, not indexes.
 struct Enclosure {
