@@ -17,7 +17,7 @@
 #include "report/sheet_layout.h"
 #include "report/xlsx_component.h"
 
-namespace climate::automation {
+namespace climate::automation::automation_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -174,4 +174,4 @@ TEST_F(Spreadsheet, CreationFailsWithoutTheComponent) {
 }
 
 }  // namespace
-}  // namespace climate::automation
+}  // namespace climate::automation::automation_test

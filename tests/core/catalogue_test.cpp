@@ -19,7 +19,7 @@
 #include "selection/fan_selection.h"
 #include "selection/heater_catalogue.h"
 
-namespace climate {
+namespace climate::catalogue_test {
 namespace {
 
 struct Article {
@@ -280,4 +280,4 @@ TEST(Catalogue, CoolingUnits) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::catalogue_test

@@ -11,7 +11,7 @@
 #include "app/lang.h"
 #include "tests/core/case_names.h"
 
-namespace climate {
+namespace climate::fan_selection_test {
 namespace {
 
 float Above(float value) {
@@ -167,4 +167,4 @@ TEST(FanSelection, WithoutAltitudeNothingIsComputed) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::fan_selection_test

@@ -13,7 +13,7 @@
 #include "balance/numbers.h"
 #include "tests/core/case_names.h"
 
-namespace climate {
+namespace climate::heat_balance_test {
 namespace {
 
 int IndexOf(const auto &items, int value) {
@@ -354,4 +354,4 @@ TEST(Numbers, RoundHalfEvenAndShortest) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::heat_balance_test

@@ -16,7 +16,7 @@
 #include "selection/heater_catalogue.h"
 #include "selection/heater_selection.h"
 
-namespace climate {
+namespace climate::interface_texts_test {
 namespace {
 
 struct Shown {
@@ -254,4 +254,4 @@ TEST(InterfaceTexts, PrescribedSpellingsStayAsWritten) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::interface_texts_test

@@ -7,7 +7,7 @@
 #include "report/sheet_layout.h"
 #include "tests/core/case_names.h"
 
-namespace climate {
+namespace climate::text_report_test {
 namespace {
 
 const std::string kHeater = "HK-V400 - Обогреватель x 1 шт.\r\nTK-NC - Термостат x 1 шт.";
@@ -160,4 +160,4 @@ TEST(SheetLayout, EmptyItemsGetNoRowOthersAreWrittenAsTheyAre) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::text_report_test
