@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="g++ cmake make pkg-config libgtest-dev qt6-base-dev qt6-svg-dev qt6-qpa-plugins
 libxlsxwriter-dev python3 python3-openpyxl fonts-dejavu-core fonts-dejavu-extra
-dpkg-dev desktop-file-utils libbenchmark-dev"
+dpkg-dev desktop-file-utils libbenchmark-dev ninja-build clang-format"
 
 missing=""
 for p in $PACKAGES; do
