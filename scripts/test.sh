@@ -21,6 +21,13 @@ for arg in "$@"; do
 done
 
 scripts/deps.sh
+# The presets build with Ninja; a build folder made earlier with another generator is
+# configured afresh.
+dir=build
+[ "$preset" = release ] || dir="build-$preset"
+if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
+  rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+fi
 cmake --preset "$preset" -DAERVIK_WERROR="$werror"
 cmake --build --preset "$preset" --parallel "$(nproc)"
 ctest --preset "$preset" --parallel "$(nproc)"
