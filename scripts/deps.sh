@@ -9,7 +9,8 @@ set -eu
 
 PACKAGES="g++ cmake make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
 qt6-qpa-plugins qt6-translations-l10n libxlsxwriter-dev python3 python3-openpyxl
-fonts-dejavu-core fonts-dejavu-extra dpkg-dev desktop-file-utils appstream lintian"
+fonts-dejavu-core fonts-dejavu-extra dpkg-dev desktop-file-utils appstream lintian ninja-build
+clang-format"
 
 # The core built for Windows and tested under Wine (scripts/windows-core.sh): the cross
 # compilers, Wine, GoogleTest's sources, and the tools that unpack and patch Debian's

@@ -34,7 +34,10 @@ if [ -n "$missing" ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
-[ -n "${SCREENS_NO_BUILD:-}" ] || cmake --build "$build" --parallel 2 --target norda-aervik aervik_screens
+if [ -z "${SCREENS_NO_BUILD:-}" ]; then
+  cmake -S . -B "$build" -DAERVIK_SCREENSHOTS=ON >/dev/null
+  cmake --build "$build" --parallel 2 --target norda-aervik aervik_screens
+fi
 rm -rf "$out"
 mkdir -p "$out"
 out=$(cd "$out" && pwd)

@@ -1,28 +1,40 @@
 #!/bin/sh
 # Builds the configurator with its tests and runs every test.
-# With --sanitize it builds into build-sanitize with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs the suite there. Without it, the core is also built
-# for Windows and tested under Wine (scripts/windows-core.sh).
+#   --sanitize  builds into build-sanitize with AddressSanitizer (leaks included) and
+#               UndefinedBehaviorSanitizer at -O1 -g and runs the suite there; the Debian
+#               package is checked in the ordinary build only.
+#   --werror    treats compiler warnings as errors, as CI does.
+# Without --sanitize, the core is also built for Windows and tested under Wine
+# (scripts/windows-core.sh).
 set -eu
 cd "$(dirname "$0")/.."
+
+preset=release
+werror=OFF
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) preset=sanitize ;;
+    --werror) werror=ON ;;
+    *)
+      echo "usage: $0 [--sanitize] [--werror]" >&2
+      exit 2
+      ;;
+  esac
+done
+
 scripts/deps.sh
-
+# The presets build with Ninja; a build folder made earlier with another generator is
+# configured afresh.
 dir=build
-options=""
-if [ "${1:-}" = "--sanitize" ]; then
-  dir=build-sanitize
-  options="-DAERVIK_SANITIZE=ON"
-  # Qt and fontconfig keep caches until exit; leaks are not what this run looks for.
-  export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
-  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+[ "$preset" = release ] || dir="build-$preset"
+if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
+  rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
 fi
-
-# shellcheck disable=SC2086
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release $options
-cmake --build "$dir" --parallel "$(nproc)"
-ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+cmake --preset "$preset" -DAERVIK_WERROR="$werror"
+cmake --build --preset "$preset" --parallel "$(nproc)"
+ctest --preset "$preset" --parallel "$(nproc)"
 
 # The core built for Windows, its tests under Wine, and its files against this build's.
-if [ "$dir" = build ]; then
+if [ "$preset" = release ]; then
   scripts/windows-core.sh
 fi

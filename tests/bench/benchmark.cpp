@@ -527,9 +527,10 @@ int main(int argc, char **argv) {
   auto print_time = [&](const std::string &name) {
     std::printf("  %-48s %9.2f ms   (%d)\n", name.c_str(), median(name), count(name));
   };
-  auto print_ratio = [&](const char *what, const std::string &windows, const std::string &bare) {
-    if (count(windows) == 0 || count(bare) == 0) return;
-    const double ratio = median(windows) / median(bare);
+  auto print_ratio = [&](const char *what, const std::string &windows,
+                         const std::string &reference) {
+    if (count(windows) == 0 || count(reference) == 0) return;
+    const double ratio = median(windows) / median(reference);
     std::printf("  %-48s %9.2f x    aim <= 1.5 x   %s\n", what, ratio,
                 ratio <= 1.5 ? "met" : "NOT MET");
   };

@@ -22,7 +22,7 @@
 #include "read_back.h"
 #endif
 
-namespace climate::automation {
+namespace climate::automation::automation_test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -230,4 +230,4 @@ TEST_F(Spreadsheet, CreationFailsWithoutTheComponent) {
 }
 
 }  // namespace
-}  // namespace climate::automation
+}  // namespace climate::automation::automation_test

@@ -11,7 +11,7 @@
 
 #include "app/lang.h"
 
-namespace climate {
+namespace climate::cooler_selection_test {
 namespace {
 
 const char *const kRuVoltage[] = {"~230 В", "~400 В, 2 фазы", "~400/440 В, 3 фазы"};
@@ -181,4 +181,4 @@ TEST(CoolerCreate, NoUnitEmptiesTheItemAndGivesTheNoSolutionText) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::cooler_selection_test

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "app/lang.h"
@@ -47,6 +48,10 @@ struct Case {
   std::string expected;
 };
 
+void PrintTo(const Case &c, std::ostream *os) {
+  *os << c.name;
+}
+
 class DecisionNoteTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(DecisionNoteTest, ListsTheFiguresOfTheSuggestion) {
@@ -70,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoEquipmentRussian", SuggestionKind::NoEquipment, kRussian, kRussianFigures},
         Case{"NoLanguageYet", SuggestionKind::Heater, 0, ""},
         Case{"UnknownLanguage", SuggestionKind::Fan, 3, ""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(DecisionNote, HalfWattsGoToTheEvenNeighbourAndNoNegativeZeroShows) {
   // 2000 × 600 × 500 mm against a wall: S = 3.9 m²; 800 W at 45 °C against 35 °C inside:

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "app/lang.h"
+#include "tests/core/case_names.h"
 
-namespace climate {
+namespace climate::fan_selection_test {
 namespace {
 
 float Above(float value) {
@@ -80,7 +81,7 @@ TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Limits, FanBands,
+    , FanBands,
     testing::Values(
         BandCase{"UpTo15", Request(4, 30, 30, 37, 0), 15, "FK-015-230", "GK-015"},
         BandCase{"JustAbove15", Request(4, Above(30), 30, 37, 1), Above(15), "FK-050-115",
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 3.1f · 935.483948 / 5 is 580.00003 in double and 580 once stored.
         BandCase{"StoredValueDecides", Request(0, 935.483948f, 30, 35, 0), 580, "FK-580-230",
                  "GK-580"}),
-    [](const testing::TestParamInfo<BandCase> &info) { return std::string(info.param.what); });
+    testing_names::ByWhat());
 
 TEST(FanSelection, WorkedExampleWithoutHeaterListsFourLines) {
   const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 0), {});
@@ -184,4 +185,4 @@ TEST(FanSelection, WithoutAltitudeNothingIsComputed) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::fan_selection_test

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <iterator>
+#include <ostream>
+#include <vector>
 
 #include "app/lang.h"
 #include "balance/numbers.h"
+#include "tests/core/case_names.h"
 
-namespace climate {
+namespace climate::heat_balance_test {
 namespace {
 
 int IndexOf(const auto &items, int value) {
@@ -108,6 +114,10 @@ struct DecisionCase {
   bool no_equipment, no_solution;
 };
 
+void PrintTo(const DecisionCase &c, std::ostream *os) {
+  *os << c.what;
+}
+
 class Decision : public testing::TestWithParam<DecisionCase> {};
 
 TEST_P(Decision, Counters) {
@@ -123,7 +133,7 @@ TEST_P(Decision, Counters) {
 // 1 m × 1 m × 1 m steel, free-standing: S = 1.8·2 + 1.4 = 5 m², K·S = 27.5 W/K.
 // 2750 W gives a rise of exactly 100 K.
 INSTANTIATE_TEST_SUITE_P(
-    Boundaries, Decision,
+    , Decision,
     testing::Values(
         DecisionCase{"fan at exactly 5 K", Input(1000, 1000, 1000, 0, 0, 2750, 35, 30, 10, 40, 0),
                      0, 1, 0, false, false},
@@ -143,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecisionCase{"PHG 0 with TENMAX = TEMAX < 30: both no-equipment and no-solution",
                      Input(1000, 1000, 1000, 0, 0, 0, 25, 10, 10, 25, 10), 0, 0, 0, true, true},
         DecisionCase{"inside maximum below inside minimum is still calculated",
-                     Input(1000, 1000, 1000, 0, 0, 0, 10, -50, 10, 10, 30), 1, 0, 0, false,
-                     false}));
+                     Input(1000, 1000, 1000, 0, 0, 0, 10, -50, 10, 10, 30), 1, 0, 0, false, false}),
+    testing_names::ByWhat());
 
 TEST(HeatBalance, DewPointEqualToMaximumKeepsMinimumButWritesLabel) {
   // Row 35 °C, 100 % humidity: dew point 35, equal to the inside maximum.
@@ -168,6 +178,130 @@ TEST(HeatBalance, SurfaceByInstallation) {
   }
   EXPECT_EQ(EffectiveSurface(0, 0, 0, 600), 0.0f);
   EXPECT_GT(EffectiveSurface(6, 0, 1, 1), 0.0f);
+}
+
+// Each installation's surface for two enclosures whose height, width and depth all differ
+// and none is 1 m, worked out by hand from the installation formulas. The two cases also
+// keep the width from being twice the depth, where the formulas of installations 1 and 4
+// give the same surface.
+TEST(HeatBalance, SurfaceOfEveryInstallationWithThreeDifferentDimensions) {
+  struct Case {
+    int32_t h, w, d;                                 // mm
+    std::array<double, kInstallationCount> surface;  // m², by installation index
+  };
+  const Case cases[] = {
+      // H = 1.8, W = 0.6, D = 0.4: H·(W+D) = 1.8, W·(H+D) = 1.32, D·(H+W) = 0.96,
+      // W·D = 0.24, W·H = 1.08, D·H = 0.72.
+      //   0 free on all sides         1.8·1.8 + 1.4·0.24 = 3.24 + 0.336 = 3.576
+      //   1 against a wall            1.4·1.32 + 1.8·0.72 = 1.848 + 1.296 = 3.144
+      //   2 first or last of a row    1.4·0.96 + 1.8·1.08 = 1.344 + 1.944 = 3.288
+      //   3 in a corner               1.4·1.8 + 1.4·0.24 = 2.52 + 0.336 = 2.856
+      //   4 middle of a row           1.8·1.08 + 1.4·0.24 + 0.72 = 1.944 + 0.336 + 0.72 = 3
+      //   5 in a niche                1.4·1.32 + 0.72 = 1.848 + 0.72 = 2.568
+      //   6 in a niche, closed on top 1.4·1.08 + 0.7·0.24 + 0.72 = 1.512 + 0.168 + 0.72 = 2.4
+      {1800, 600, 400, {3.576, 3.144, 3.288, 2.856, 3.0, 2.568, 2.4}},
+      // H = 2.1, W = 0.8, D = 0.5: H·(W+D) = 2.73, W·(H+D) = 2.08, D·(H+W) = 1.45,
+      // W·D = 0.4, W·H = 1.68, D·H = 1.05.
+      //   0  1.8·2.73 + 1.4·0.4 = 4.914 + 0.56 = 5.474
+      //   1  1.4·2.08 + 1.8·1.05 = 2.912 + 1.89 = 4.802
+      //   2  1.4·1.45 + 1.8·1.68 = 2.03 + 3.024 = 5.054
+      //   3  1.4·2.73 + 1.4·0.4 = 3.822 + 0.56 = 4.382
+      //   4  1.8·1.68 + 1.4·0.4 + 1.05 = 3.024 + 0.56 + 1.05 = 4.634
+      //   5  1.4·2.08 + 1.05 = 2.912 + 1.05 = 3.962
+      //   6  1.4·1.68 + 0.7·0.4 + 1.05 = 2.352 + 0.28 + 1.05 = 3.682
+      {2100, 800, 500, {5.474, 4.802, 5.054, 4.382, 4.634, 3.962, 3.682}},
+  };
+  for (const Case &c : cases) {
+    for (int i = 0; i < kInstallationCount; ++i) {
+      SCOPED_TRACE(testing::Message()
+                   << c.h << " x " << c.w << " x " << c.d << " mm, installation " << i);
+      const double expected = c.surface[static_cast<std::size_t>(i)];
+      // The dimensions are stored as floats, so the surface is good to about 1e-6 m².
+      EXPECT_NEAR(EffectiveSurface(i, c.h, c.w, c.d), expected, 1e-5);
+      EXPECT_NEAR(ComputeBalance(Input(c.h, c.w, c.d, 0, i, 100, 35, -5, 50, 40, 10)).S, expected,
+                  1e-5);
+    }
+  }
+}
+
+// The dew point by the row of the maximum ambient temperature (its list index) and the
+// column of the humidity (its list index), for every cell of the dew-point table.
+TEST(HeatBalance, DewPointOfEveryCell) {
+  struct Row {
+    int ambient_max;                // °C, for the messages
+    std::array<int, 10> dew_point;  // at 10 % to 100 %
+  };
+  const Row table[] = {
+      {50, {8, 19, 26, 32, 36, 40, 43, 45, 48, 50}},
+      {45, {4, 15, 22, 27, 32, 36, 38, 41, 43, 45}},
+      {40, {1, 11, 18, 23, 27, 30, 33, 36, 38, 40}},
+      {35, {-2, 8, 14, 18, 21, 25, 28, 31, 33, 35}},
+      {30, {-6, 3, 10, 14, 18, 21, 24, 26, 28, 30}},
+      {25, {-8, 0, 5, 10, 13, 16, 19, 21, 23, 25}},
+      {20, {-12, -4, 1, 5, 9, 12, 14, 16, 18, 20}},
+      {15, {-16, -7, -3, 1, 4, 7, 9, 11, 13, 15}},
+      {10, {-19, -11, -7, -3, 0, 1, 4, 6, 8, 10}},
+      {5, {-23, -15, -11, -7, -5, -2, 0, 2, 3, 5}},
+      {0, {-26, -19, -14, -11, -8, -6, -4, -3, -2, 0}},
+      {-5, {-29, -22, -18, -15, -13, -11, -8, -7, -6, -5}},
+      {-10, {-34, -26, -22, -19, -17, -15, -13, -11, -11, -10}},
+      {-15, {-37, -30, -26, -23, -21, -19, -17, -16, -15, -15}},
+      {-20, {-42, -35, -32, -29, -27, -25, -24, -22, -21, -20}},
+      {-25, {-45, -40, -36, -34, -32, -30, -29, -27, -26, -25}},
+  };
+  ASSERT_EQ(std::size(table), kAmbientMaxItems.size());
+  for (std::size_t row = 0; row < std::size(table); ++row) {
+    for (std::size_t column = 0; column < 10; ++column) {
+      EnclosureInput in = Input(2000, 800, 600, 0, 0, 500, 35, -5, 50, 40, 10);
+      in.ambient_max = static_cast<int>(row);
+      in.humidity = static_cast<int>(column);
+      EXPECT_EQ(ComputeBalance(in).dew_point, static_cast<float>(table[row].dew_point[column]))
+          << "ambient maximum " << table[row].ambient_max << " °C, " << (column + 1) * 10 << " %";
+    }
+  }
+}
+
+// The items of the five number lists, in list order, and the value each choice gives the
+// calculation.
+TEST(HeatBalance, ItemsOfTheNumberLists) {
+  const std::vector<int> ambient_max{50, 45, 40, 35, 30,  25,  20,  15,
+                                     10, 5,  0,  -5, -10, -15, -20, -25};
+  const std::vector<int> ambient_min{30,  25,  20,  15,  10,  5,   0,   -5, -10,
+                                     -15, -20, -25, -30, -35, -40, -45, -50};
+  const std::vector<int> humidity{10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+  const std::vector<int> inside_max{10, 15, 20, 25, 30, 35, 40};
+  const std::vector<int> inside_min{0, 5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55};
+  EXPECT_EQ(std::vector<int>(kAmbientMaxItems.begin(), kAmbientMaxItems.end()), ambient_max);
+  EXPECT_EQ(std::vector<int>(kAmbientMinItems.begin(), kAmbientMinItems.end()), ambient_min);
+  EXPECT_EQ(std::vector<int>(kHumidityItems.begin(), kHumidityItems.end()), humidity);
+  EXPECT_EQ(std::vector<int>(kInsideMaxItems.begin(), kInsideMaxItems.end()), inside_max);
+  EXPECT_EQ(std::vector<int>(kInsideMinItems.begin(), kInsideMinItems.end()), inside_min);
+
+  // Each choice reaches the balance as its item's value.
+  EnclosureInput base = Input(2000, 800, 600, 0, 0, 500, 50, -5, 10, 10, 0);
+  for (std::size_t i = 0; i < ambient_max.size(); ++i) {
+    EnclosureInput in = base;
+    in.ambient_max = static_cast<int>(i);
+    EXPECT_EQ(ComputeBalance(in).TEMAX, static_cast<float>(ambient_max[i])) << i;
+  }
+  for (std::size_t i = 0; i < ambient_min.size(); ++i) {
+    EnclosureInput in = base;
+    in.ambient_min = static_cast<int>(i);
+    EXPECT_EQ(ComputeBalance(in).TEMIN, static_cast<float>(ambient_min[i])) << i;
+  }
+  for (std::size_t i = 0; i < inside_max.size(); ++i) {
+    EnclosureInput in = base;
+    in.inside_max = static_cast<int>(i);
+    EXPECT_EQ(ComputeBalance(in).TENMAX, static_cast<float>(inside_max[i])) << i;
+  }
+  for (std::size_t i = 0; i < inside_min.size(); ++i) {
+    EnclosureInput in = base;
+    in.inside_min = static_cast<int>(i);
+    in.humidity = 0;
+    // At -25 °C and 10 % the dew point is -45 °C: the inside minimum is never raised.
+    in.ambient_max = static_cast<int>(ambient_max.size() - 1);
+    EXPECT_EQ(ComputeBalance(in).TENMIN, static_cast<float>(inside_min[i])) << i;
+  }
 }
 
 TEST(HeatBalance, CoefficientByMaterial) {
@@ -220,4 +354,4 @@ TEST(Numbers, RoundHalfEvenAndShortest) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::heat_balance_test

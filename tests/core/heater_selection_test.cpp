@@ -11,7 +11,7 @@
 #include "app/lang.h"
 #include "selection/heater_catalogue.h"
 
-namespace climate {
+namespace climate::heater_selection_test {
 namespace {
 
 float Above(float value) {
@@ -175,4 +175,4 @@ TEST(HeaterSelection, FieldsNotWrittenKeepTheirValues) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::heater_selection_test

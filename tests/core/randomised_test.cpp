@@ -30,7 +30,7 @@
 #include "selection/heater_catalogue.h"
 #include "selection/heater_selection.h"
 
-namespace climate {
+namespace climate::randomised_test {
 namespace {
 
 constexpr uint32_t kDefaultSeed = 20240611;
@@ -612,4 +612,4 @@ TEST(RandomSweeps, CoolingUnitsNeverGetSmallerWhenTheCoolingPowerGrows) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::randomised_test

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "report/sheet_layout.h"
+#include <ostream>
 
-namespace climate {
+#include "report/sheet_layout.h"
+#include "tests/core/case_names.h"
+
+namespace climate::text_report_test {
 namespace {
 
 const std::string kHeater = "HK-V400 - Обогреватель x 1 шт.\r\nTK-NC - Термостат x 1 шт.";
@@ -19,6 +22,10 @@ struct Layout {
   std::string file;
 };
 
+void PrintTo(const Layout &l, std::ostream *os) {
+  *os << l.what;
+}
+
 class TextLayouts : public testing::TestWithParam<Layout> {};
 
 TEST_P(TextLayouts, FileText) {
@@ -28,7 +35,7 @@ TEST_P(TextLayouts, FileText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Sections, TextLayouts,
+    , TextLayouts,
     testing::Values(
         Layout{
             "heater and fan", 1, 0, 1, kHeater,
@@ -48,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{"cooling alone", 0, 1, 0, kHeater, "Кондиционер воздуха:\r\n" + kCooler + "\r\n"},
         Layout{"fan alone", 0, 0, 1, kHeater, "Вентиляторы воздуха:\r\n" + kFan + "\r\n"},
         Layout{"empty list under its heading", 1, 0, 0, "", "Обогрев воздуха:\r\n\r\n\r\n\r\n"},
-        Layout{"nothing needed", 0, 0, 0, kHeater, "\r\n"}));
+        Layout{"nothing needed", 0, 0, 0, kHeater, "\r\n"}),
+    testing_names::ByWhat());
 
 TEST(TextReport, FileNameAlwaysGetsTxt) {
   EXPECT_EQ(ReportFileName("spec"), "spec.txt");
@@ -85,6 +93,10 @@ struct SheetCase {
   std::vector<std::string> rows;  // after the header
 };
 
+void PrintTo(const SheetCase &c, std::ostream *os) {
+  *os << c.what;
+}
+
 class SheetLayouts : public testing::TestWithParam<SheetCase> {};
 
 TEST_P(SheetLayouts, Rows) {
@@ -101,7 +113,7 @@ TEST_P(SheetLayouts, Rows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, SheetLayouts,
+    , SheetLayouts,
     testing::Values(SheetCase{"heater with one model and a fan",
                               2,
                               0,
@@ -131,7 +143,8 @@ INSTANTIATE_TEST_SUITE_P(
                               2,
                               {"FK-270-230 fan", "GK-270 grille", "TK-NO fan thermostat",
                                "HG-CO fan hygrostat"}},
-                    SheetCase{"nothing needed: header only", 0, 0, 0, 2, {}}));
+                    SheetCase{"nothing needed: header only", 0, 0, 0, 2, {}}),
+    testing_names::ByWhat());
 
 TEST(SheetLayout, EmptyItemsGetNoRowOthersAreWrittenAsTheyAre) {
   SheetInput in = Fields();
@@ -192,4 +205,4 @@ TEST(SheetLayout, AWindowWhoseListWasEmptiedGivesNoRows) {
 }
 
 }  // namespace
-}  // namespace climate
+}  // namespace climate::text_report_test

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
+
+#include "tests/core/case_names.h"
 
 #if __has_include(<iconv.h>)
 #include <iconv.h>
@@ -23,6 +26,10 @@ struct Conversion {
   std::string utf8;
   std::string bytes;
 };
+
+void PrintTo(const Conversion &c, std::ostream *os) {
+  *os << c.what;
+}
 
 class Windows1251 : public testing::TestWithParam<Conversion> {};
 
@@ -49,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"CJK ideograph and replacement character", "中\uFFFD", "??"},
         Conversion{"a character outside the BMP is one question mark", "x😀y", "x?y"},
         Conversion{"empty text", "", ""}),
-    [](const auto &info) { return "Row" + std::to_string(info.index); });
+    testing_names::ByWhat());
 
 INSTANTIATE_TEST_SUITE_P(
     Malformed, Windows1251,
@@ -65,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{"beyond U+10FFFF", "\xF4\x90\x80\x80", "????"},
                     Conversion{"last code points before the limits", "\xED\x9F\xBF\xF4\x8F\xBF\xBF",
                                "??"}),
-    [](const auto &info) { return "Row" + std::to_string(info.index); });
+    testing_names::ByWhat());
 
 #ifdef AERVIK_HAVE_ICONV
 

@@ -25,13 +25,11 @@ void SetBalance(float phg, float temax, float tenmax, int32_t t_lang = 1) {
   Gaervik->balance.cooler = 1;
 }
 
-// Shows the cooling window modally, runs `act` in it and closes it unless `act` did.
-void WhileOpen(const std::function<void()> &act) {
-  WhenShown(cool_form, [&act] {
-    act();
-    if (cool_form->isVisible()) cool_form->close();
-  });
-  cool_form->ShowModal();
+// Shows the cooling window modally, runs `act` in it and closes it unless `act` did. False
+// when the test has failed.
+[[nodiscard]] bool WhileOpen(const std::function<void()> &act) {
+  return InModalWindow(
+      cool_form, [] { cool_form->ShowModal(); }, act);
 }
 
 QStringList Items(const QComboBox *box) {
@@ -48,27 +46,28 @@ class CoolWindowTest : public WindowTest {
  private slots:
   void activationSetsPowerTextsAndVoltageList() {
     SetBalance(500, 40, 35);
-    WhileOpen([] {
+    QVERIFY(WhileOpen([] {
       QCOMPARE(cool_form->fields.PCOM_COOL, 555.0f);
       QCOMPARE(Items(cool_form->Volt_cool), QStringList({"~230 В", "~400 В, 2 фазы"}));
       QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
       QCOMPARE(cool_form->windowTitle(), QString("Подбор кондиционера"));
       QCOMPARE(cool_form->Label2->text(), QString("Тип кондиционера:"));
-    });
+    }));
 
     // English, 2445 + 55 = 2500 W: one voltage.
     SetBalance(2445, 40, 35, 2);
-    WhileOpen([] {
+    QVERIFY(WhileOpen([] {
       QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
       QCOMPARE(cool_form->windowTitle(), QString("Choosing of cooler"));
       QCOMPARE(cool_form->GroupBox6->title(), QString("Basic parametrs"));
       QCOMPARE(Items(cool_form->Type_cool), QStringList({"Wall", "Roof"}));
-    });
+    }));
 
     // Above 4000 W and without need of cooling the list stays as it was.
     for (float phg : {3946.0f, 0.0f}) {
       SetBalance(phg, phg > 0 ? 40 : 30, 35, 2);
-      WhileOpen([] { QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"}); });
+      QVERIFY(WhileOpen(
+          [] { QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"}); }));
     }
   }
 
@@ -82,7 +81,7 @@ class CoolWindowTest : public WindowTest {
     SetBalance(500, 40, 35);
     Gaervik->balance.heat = heat;
     bool exported = false;
-    WhileOpen([&exported] {
+    QVERIFY(WhileOpen([&exported] {
       QVERIFY(!cool_form->Button1->isEnabled());
       Choose(cool_form->Type_cool, 0);
       QVERIFY(cool_form->Image1->isVisible());
@@ -100,7 +99,7 @@ class CoolWindowTest : public WindowTest {
       QVERIFY(!Gaervik->Total_spec->isEnabled());
       Click(cool_form->Button2);
       exported = !cool_form->isVisible();
-    });
+    }));
     QVERIFY(exported);
     QVERIFY(Gaervik->Total_spec->isEnabled());
     climate::TImage *slot = heat > 0 ? Gaervik->Image3 : Gaervik->Image2;
@@ -115,7 +114,7 @@ class CoolWindowTest : public WindowTest {
     SetBalance(500, 40, 35);
     ResetSelectionWindows(SelectionReset::Full);
     QVERIFY(cool_form->Image1->isHidden());
-    WhileOpen([] {
+    QVERIFY(WhileOpen([] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
       Click(cool_form->Button1);
@@ -129,16 +128,16 @@ class CoolWindowTest : public WindowTest {
       QCOMPARE(cool_form->Memo1->text(), QString());
       QVERIFY(!cool_form->Button1->isEnabled());
       QVERIFY(!cool_form->Button2->isEnabled());
-    });
+    }));
   }
 
   void reopeningClearsTheVoltageButNotCreate() {
     SetBalance(500, 40, 35);
-    WhileOpen([] {
+    QVERIFY(WhileOpen([] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
       Click(cool_form->Button1);
-    });
+    }));
     // Without a voltage, create takes the last variant of the band: 2 up to 1000 W, 3 above.
     const struct {
       float phg;
@@ -146,13 +145,13 @@ class CoolWindowTest : public WindowTest {
     } reopenings[] = {{500, "CK-W0800-2"}, {1145, "CK-W1500-3"}};
     for (const auto &r : reopenings) {
       SetBalance(r.phg, 40, 35);
-      WhileOpen([&r] {
+      QVERIFY(WhileOpen([&r] {
         QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
         QVERIFY(cool_form->Button1->isEnabled());
         QCOMPARE(cool_form->Type_cool->currentIndex(), 0);
         Click(cool_form->Button1);
         QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString(r.code));
-      });
+      }));
     }
   }
 
@@ -160,11 +159,11 @@ class CoolWindowTest : public WindowTest {
   // fields the workbook is written from.
   void powerWithoutUnitListsNoUnit() {
     SetBalance(500, 40, 35);
-    WhileOpen([] {
+    QVERIFY(WhileOpen([] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
       Click(cool_form->Button1);
-    });
+    }));
     const struct {
       float phg, temax;
       const char *text;
@@ -174,14 +173,14 @@ class CoolWindowTest : public WindowTest {
     };
     for (const auto &c : cases) {
       SetBalance(c.phg, c.temax, 35);
-      WhileOpen([&c] {
+      QVERIFY(WhileOpen([&c] {
         Click(cool_form->Button1);
         QCOMPARE(cool_form->Memo1->text(), QString(c.text));
         QVERIFY(cool_form->Button2->isEnabled());
         QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString());
         QCOMPARE(QString::fromStdString(cool_form->fields.cool_name), QString());
         QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString());
-      });
+      }));
     }
   }
 };

@@ -15,13 +15,18 @@ using namespace testing_ui;
 namespace {
 
 // Shows the heater window modally and runs `act` while it is shown. The window is closed
-// with its close box if `act` leaves it open (a failed check included).
-int Open(std::function<void()> act) {
-  WhenShown(heat_form, [act] {
-    act();
-    if (heat_form->isVisible()) heat_form->close();
-  });
-  return heat_form->ShowModal();
+// with its close box if `act` leaves it open (a failed check included). False when the test
+// has failed; `result` gets the modal result.
+[[nodiscard]] bool Open(int *result, const std::function<void()> &act) {
+  auto show = [result] {
+    const int r = heat_form->ShowModal();
+    if (result != nullptr) *result = r;
+  };
+  return InModalWindow(heat_form, show, act);
+}
+
+[[nodiscard]] bool Open(const std::function<void()> &act) {
+  return Open(nullptr, act);
 }
 
 // A heat balance that needs 65 W with constant operation and 165 W with periodic.
@@ -36,11 +41,6 @@ void SetBalance(int32_t vent, int32_t cooler) {
   Gaervik->balance.cooler = cooler;
 }
 
-// Ticks or unticks a check box with the mouse, on its indicator.
-void Tick(QAbstractButton *box) {
-  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
-
 }  // namespace
 
 class HeatWindowTest : public WindowTest {
@@ -50,7 +50,7 @@ class HeatWindowTest : public WindowTest {
   void captionsFollowTheLanguageAtEveryShowing() {
     SetBalance(0, 0);
     Gaervik->t_lang = 2;
-    Open([] {
+    QVERIFY(Open([] {
       QCOMPARE(heat_form->windowTitle(), QString("Choosing of heater"));
       QCOMPARE(heat_form->box1->itemText(1), QString("Cycling"));
       QCOMPARE(heat_form->Button2->text(), QString("Save into report"));
@@ -59,13 +59,13 @@ class HeatWindowTest : public WindowTest {
       Choose(heat_form->box1, 1);
       Tick(heat_form->check_compact);
       Click(heat_form->Button1);
-    });
+    }));
     QCOMPARE(Gaervik->balance.heat, 1);  // closed with the close box: nothing recorded
 
     const QString english_list = heat_form->Memo1->text();
     QVERIFY(english_list.endsWith("x 1 pcs."));
     Gaervik->t_lang = 1;
-    Open([&english_list] {
+    QVERIFY(Open([&english_list] {
       QCOMPARE(heat_form->windowTitle(), QString("Подбор обогрева"));
       QCOMPARE(heat_form->check_compact->text(), QString("Использовать компактные обогреватели"));
       // Choices and list stay as they were, the list in its own language.
@@ -73,7 +73,7 @@ class HeatWindowTest : public WindowTest {
       QVERIFY(heat_form->check_compact->isChecked());
       QCOMPARE(heat_form->Memo1->text(), english_list);
       QVERIFY(heat_form->Button2->isEnabled());
-    });
+    }));
   }
 
   void photographComesBackAfterThePictureHidingReset() {
@@ -81,12 +81,12 @@ class HeatWindowTest : public WindowTest {
     Gaervik->sw_heat = 1;
     ResetSelectionWindows(SelectionReset::PictureHiding);
     QVERIFY(heat_form->Image1->isHidden());
-    Open([] { QVERIFY(heat_form->Image1->isVisible()); });
+    QVERIFY(Open([] { QVERIFY(heat_form->Image1->isVisible()); }));
   }
 
   void modeAndOptionsEmptyTheList() {
     SetBalance(0, 0);
-    Open([] {
+    QVERIFY(Open([] {
       Choose(heat_form->box1, 0);
       QVERIFY(heat_form->Button1->isEnabled());
       QVERIFY(!heat_form->Button2->isEnabled());
@@ -111,13 +111,14 @@ class HeatWindowTest : public WindowTest {
       QVERIFY(!heat_form->check_termo->isChecked());
       QCOMPARE(heat_form->Memo1->text(), QString());
       QVERIFY(!heat_form->Button2->isEnabled());
-    });
+    }));
   }
 
   void exportOfAHeaterAlone() {
     SetBalance(0, 0);
     Gaervik->Image2->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, climate::kPicHeaters);
-    const int result = Open([] {
+    int result = -1;
+    QVERIFY(Open(&result, [] {
       Choose(heat_form->box1, 1);
       Tick(heat_form->check_compact);
       Click(heat_form->Button1);
@@ -128,7 +129,7 @@ class HeatWindowTest : public WindowTest {
                        "закрытый) x 1 шт.\r\n"
                        "HG-CO - Гигростат, перекидной контакт x 1 шт."));
       Click(heat_form->Button2);
-    });
+    }));
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(heat_form->fields.PCOM_HEAT, 165.0f);
     QCOMPARE(Gaervik->balance.heat, 2);
@@ -141,11 +142,11 @@ class HeatWindowTest : public WindowTest {
     for (const auto &[vent, cooler] : {std::pair{1, 0}, std::pair{0, 1}}) {
       SetBalance(vent, cooler);
       Gaervik->Total_spec->setEnabled(false);
-      Open([] {
+      QVERIFY(Open([] {
         Choose(heat_form->box1, 0);
         Click(heat_form->Button1);
         Click(heat_form->Button2);
-      });
+      }));
       QCOMPARE(QString::fromStdString(heat_form->fields.term_code),
                QString(vent ? "TK-CO" : "TK-NC"));
       QCOMPARE(Gaervik->balance.heat, 2);

@@ -133,27 +133,20 @@ class LanguageTest : public WindowTest {
   void selectionWindowsOpenInTheLanguageOfTheMoment() {
     Gaervik->lang_m_2_2Click();
     QString heater, cooler, fan, save;
-    WhenShown(heat_form, [&] {
-      heater = heat_form->windowTitle() + "|" + heat_form->box1->itemText(1) + "|" +
-               heat_form->Button2->text();
-      heat_form->close();
-    });
-    heat_form->ShowModal();
-    WhenShown(cool_form, [&] {
-      cooler = cool_form->windowTitle() + "|" + cool_form->GroupBox6->title();
-      cool_form->close();
-    });
-    cool_form->ShowModal();
-    WhenShown(vent_form, [&] {
-      fan = vent_form->windowTitle() + "|" + vent_form->Button2->text();
-      vent_form->close();
-    });
-    vent_form->ShowModal();
-    WhenShown(save_form, [&] {
-      save = save_form->windowTitle();
-      save_form->close();
-    });
-    save_form->ShowModal();
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); },
+        [&] {
+          heater = heat_form->windowTitle() + "|" + heat_form->box1->itemText(1) + "|" +
+                   heat_form->Button2->text();
+        }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [&] { cooler = cool_form->windowTitle() + "|" + cool_form->GroupBox6->title(); }));
+    QVERIFY(InModalWindow(
+        vent_form, [] { vent_form->ShowModal(); },
+        [&] { fan = vent_form->windowTitle() + "|" + vent_form->Button2->text(); }));
+    QVERIFY(InModalWindow(
+        save_form, [] { save_form->ShowModal(); }, [&] { save = save_form->windowTitle(); }));
     QCOMPARE(heater, QString("Choosing of heater|Cycling|Save into report"));
     QCOMPARE(cooler, QString("Choosing of cooler|Basic parametrs"));
     QCOMPARE(fan, QString("Подбор вентилятора|Экспорт в отчет"));
@@ -161,11 +154,8 @@ class LanguageTest : public WindowTest {
 
     // Back in Russian, the next opening follows.
     Gaervik->lang_m_2_1Click();
-    WhenShown(heat_form, [&] {
-      heater = heat_form->windowTitle();
-      heat_form->close();
-    });
-    heat_form->ShowModal();
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); }, [&] { heater = heat_form->windowTitle(); }));
     QCOMPARE(heater, QString("Подбор обогрева"));
   }
 };

@@ -113,12 +113,12 @@ QStringList CutTexts(QWidget *window) {
       opt.textAlignment = group->alignment();
       opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
       opt.lineWidth = 1;
-      const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &opt,
+      const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &opt,
                                                          QStyle::SC_GroupBoxLabel, group);
-      check(group, group->rect(), label, group->title());
+      check(group, group->rect(), title, group->title());
       // The group's own controls are drawn over its title.
       for (QWidget *child : group->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisibleTo(group) && child->geometry().intersects(label)) {
+        if (child->isVisibleTo(group) && child->geometry().intersects(title)) {
           cut << Path(group) + " \"" + group->title() + "\": covered by " + child->objectName();
         }
       }

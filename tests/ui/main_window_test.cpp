@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 #include "app/Totalsp.h"
 #include "app/a_SW.h"
 #include "app/abouttervax.h"
@@ -100,9 +104,9 @@ class MainWindowTest : public WindowTest {
 
   void numericFieldsTakeOnlyFourDigits() {
     QLineEdit *e = Gaervik->Edit1;
-    Type(e, "1a-2., 3");
+    PressKeys(e, "1a-2., 3");
     QCOMPARE(e->text(), QString("123"));
-    Type(e, "45");
+    PressKeys(e, "45");
     QCOMPARE(e->text(), QString("1234"));
     QTest::keyClick(e, Qt::Key_Backspace);
     QCOMPARE(e->text(), QString("123"));
@@ -223,9 +227,34 @@ class MainWindowTest : public WindowTest {
     QCOMPARE(Gaervik->name_p1->text(), QString());
     QCOMPARE(Gaervik->name_p2->text(), QString());
 
-    // A new calculation that succeeds clears it; an input change does not.
-    Type(Gaervik->Edit4, "0");
-    QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    // A new calculation that succeeds clears it; an input change does not. Each input
+    // changes for real, and the change is seen: it disables the total-specification button.
+    const auto changes = std::initializer_list<std::pair<const char *, std::function<void()>>>{
+        {"dissipation",
+         [] {
+           Gaervik->Edit4->setFocus();
+           Gaervik->Edit4->end(false);
+           QTest::keyClick(Gaervik->Edit4, Qt::Key_Backspace);
+         }},
+        {"height",
+         [] {
+           Gaervik->Edit1->setFocus();
+           Gaervik->Edit1->selectAll();
+           Type(Gaervik->Edit1, "1200");
+         }},
+        {"material", [] { Choose(Gaervik->box1, 1); }},
+        {"installation", [] { Choose(Gaervik->box2, 3); }},
+        {"inside minimum", [] { Choose(Gaervik->box7, IndexOfValue(Gaervik->box7, 5)); }},
+    };
+    for (const auto &[what, change] : changes) {
+      Gaervik->Total_spec->setEnabled(true);
+      change();
+      QVERIFY2(!Gaervik->Total_spec->isEnabled(), what);
+      QCOMPARE(Gaervik->Status_alarm->text(), alarm);
+    }
+    QCOMPARE(Gaervik->Edit4->text(), QString("275"));
+    QCOMPARE(Gaervik->Edit1->text(), QString("1200"));
+    QCOMPARE(Gaervik->box7->currentText(), QString("5"));
     QCOMPARE(Gaervik->balance.PHG, 2750.0f);
   }
 
@@ -296,13 +325,8 @@ class MainWindowTest : public WindowTest {
   }
 
   void aboutWindowOpensModally() {
-    bool shown = false;
-    WhenShown(about_SW, [&] {
-      shown = about_SW->isModal() || QApplication::activeModalWidget() == about_SW;
-      about_SW->close();
-    });
-    Gaervik->N1->trigger();
-    QVERIFY(shown);
+    QVERIFY(InModalWindow(
+        about_SW, [] { Gaervik->N1->trigger(); }, [] { about_SW->close(); }));
     QVERIFY(!about_SW->isVisible());
     QCOMPARE(about_SW->StaticText1->text(),
              QString("Все предложенные комбинации и спецификации оборудования являются только "

@@ -32,11 +32,12 @@ QByteArray Read(const QString &file) {
   return f.readAll();
 }
 
-// Opens the save window from the total-specification button and runs `action` in it.
-void InSaveWindow(std::function<void()> action) {
-  WhenShown(save_form, std::move(action));
+// Opens the save window from the total-specification button and runs `action` in it; the
+// window is closed if the action leaves it open. False when the test has failed.
+[[nodiscard]] bool InSaveWindow(const std::function<void()> &action) {
   Gaervik->Total_spec->setEnabled(true);
-  Click(Gaervik->Total_spec);
+  return InModalWindow(
+      save_form, [] { Click(Gaervik->Total_spec); }, action);
 }
 
 }  // namespace
@@ -57,14 +58,14 @@ class SaveWindowTest : public WindowTest {
 
   void textsAreRussianInEveryLanguage() {
     Gaervik->t_lang = 2;
-    InSaveWindow([] {
+    QVERIFY(InSaveWindow([] {
       QCOMPARE(save_form->windowTitle(), QString("Сохранение отчета"));
       QCOMPARE(save_form->GroupBox6->title(), QString("Сохранить отчет в"));
       QCOMPARE(save_form->Button1->text(), QString("В файл TXT"));
       QCOMPARE(save_form->Button2->text(), QString("В файл EXCEl"));
       QVERIFY(save_form->Button2->isEnabled());
       save_form->close();
-    });
+    }));
   }
 
   void heaterAndFanTextFileWithTheUsersEdits() {
@@ -75,7 +76,7 @@ class SaveWindowTest : public WindowTest {
     cool_form->Memo1->setText("not needed");
     const QString base = dir_->filePath("spec.txt");  // gets a second extension
     Messages().file_names.enqueue(base);
-    InSaveWindow([] { Click(save_form->Button1); });
+    QVERIFY(InSaveWindow([] { Click(save_form->Button1); }));
 
     QVERIFY(!save_form->isVisible());
     QCOMPARE(Messages().dialogs, QStringList{"SaveTextFileDialog1"});
@@ -93,19 +94,19 @@ class SaveWindowTest : public WindowTest {
     old.write("an older and much longer specification file");
     old.close();
     Messages().file_names.enqueue(base);
-    InSaveWindow([] { Click(save_form->Button1); });
+    QVERIFY(InSaveWindow([] { Click(save_form->Button1); }));
     QCOMPARE(Read(base + ".txt"), kHeaterHeading + "\r\nHK-P1200T x 1\r\n\r\n\r\n\r\n");
   }
 
   void cancelledDialogsWriteNothing() {
     Gaervik->balance.heat = 1;
     bool stayed_open = false;
-    InSaveWindow([&] {
+    QVERIFY(InSaveWindow([&] {
       Click(save_form->Button1);  // the queue is empty: the dialog is cancelled
       Click(save_form->Button2);
       stayed_open = save_form->isVisible();
       save_form->close();
-    });
+    }));
     QVERIFY(stayed_open);
     QCOMPARE(Messages().dialogs, (QStringList{"SaveTextFileDialog1", "SaveTextFileDialog2"}));
     QVERIFY(QDir(dir_->path()).isEmpty());
@@ -119,12 +120,12 @@ class SaveWindowTest : public WindowTest {
     Messages().file_names.enqueue(base);
     Messages().file_names.enqueue(base);
     bool stayed_open = false;
-    InSaveWindow([&] {
+    QVERIFY(InSaveWindow([&] {
       Click(save_form->Button1);
       Click(save_form->Button2);
       stayed_open = save_form->isVisible();
       save_form->close();
-    });
+    }));
     QVERIFY(stayed_open);
     QCOMPARE(Messages().errors.size(), 2);
     QVERIFY2(Messages().errors[0].contains(base + ".txt"), qPrintable(Messages().errors[0]));
@@ -170,12 +171,13 @@ class SaveWindowTest : public WindowTest {
 
     Messages().file_names.enqueue(workbook ? file : dir_->filePath(stem));
     bool stayed_open = false;
-    InSaveWindow([&] {
+    const bool shown = InSaveWindow([&] {
       Click(workbook ? save_form->Button2 : save_form->Button1);
       stayed_open = save_form->isVisible();
       if (stayed_open) save_form->close();
     });
     climate::InjectFileFault(std::nullopt);
+    QVERIFY(shown);
 
     QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
     if (situation == "flush fails" || situation == "write-protected") {
@@ -202,7 +204,7 @@ class SaveWindowTest : public WindowTest {
     heat_form->Memo1->setText("edited by the user, not in the workbook");
     const QString file = dir_->filePath("book");
     Messages().file_names.enqueue(file);
-    InSaveWindow([] { Click(save_form->Button2); });
+    QVERIFY(InSaveWindow([] { Click(save_form->Button2); }));
 
     QVERIFY(!save_form->isVisible());
     QCOMPARE(
@@ -218,15 +220,15 @@ class SaveWindowTest : public WindowTest {
 
   void withoutTheComponentTheWorkbookButtonStaysDisabled() {
     climate::automation::UnregisterComponent(climate::automation::kSpreadsheetProgId);
-    InSaveWindow([] {
+    QVERIFY(InSaveWindow([] {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
-    });
+    }));
     climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8);
-    InSaveWindow([] {
+    QVERIFY(InSaveWindow([] {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
-    });
+    }));
   }
 
  private:

@@ -256,7 +256,9 @@ class SavedSpecificationTest : public WindowTest {
                              : 20261209u;
     qInfo("seed %u (AERVIK_SEED=<n> runs another sequence)", seed);
     QRandomGenerator random(seed);
-    auto below = [&random](int n) { return static_cast<int>(random.bounded(n)); };
+    auto below = [&random](qsizetype n) {
+      return static_cast<int>(random.bounded(static_cast<int>(n)));
+    };
 
     int32_t heater_lang = 1;  // language of the heater window's last create
     int saves = 0;
@@ -353,7 +355,9 @@ class SavedSpecificationTest : public WindowTest {
   // Fills the main window with a random enclosure: any sizes, material, installation and
   // heat, any ambient, and an inside minimum not above the inside maximum.
   static void NewEnclosure(QRandomGenerator &random) {
-    auto below = [&random](int n) { return static_cast<int>(random.bounded(n)); };
+    auto below = [&random](qsizetype n) {
+      return static_cast<int>(random.bounded(static_cast<int>(n)));
+    };
     // Half the journeys start from an enclosure of each kind of solution, including those
     // without a solution in a selection window.
     const Enclosure kinds[] = {
@@ -394,7 +398,9 @@ class SavedSpecificationTest : public WindowTest {
 
   // Changes one input as a user would: a digit typed or deleted, or another list item.
   static void ChangeOneInput(QRandomGenerator &random) {
-    auto below = [&random](int n) { return static_cast<int>(random.bounded(n)); };
+    auto below = [&random](qsizetype n) {
+      return static_cast<int>(random.bounded(static_cast<int>(n)));
+    };
     if (below(2) == 0) {
       QLineEdit *edit = QList<QLineEdit *>{Gaervik->Edit1, Gaervik->Edit2, Gaervik->Edit3,
                                            Gaervik->Edit4}[below(4)];
@@ -416,7 +422,9 @@ class SavedSpecificationTest : public WindowTest {
   // Works an open selection window at random: choices, create, choices changed after the
   // create, then export or the close box.
   static void Work(QWidget *w, QRandomGenerator &random, int32_t &heater_lang) {
-    auto below = [&random](int n) { return static_cast<int>(random.bounded(n)); };
+    auto below = [&random](qsizetype n) {
+      return static_cast<int>(random.bounded(static_cast<int>(n)));
+    };
     auto choose = [&below](QComboBox *box) {
       if (box->count() > 0) Choose(box, below(box->count()));
     };

@@ -24,13 +24,17 @@ void SetBalance(int heat, int t_lang = 1) {
 }
 
 // Shows the window modally, runs `act` in it and closes it with the close box if `act` left
-// it open. Returns the modal result.
-int InWindow(const std::function<void()> &act) {
-  WhenShown(vent_form, [act] {
-    act();
-    if (vent_form->isVisible()) vent_form->close();
-  });
-  return vent_form->ShowModal();
+// it open. False when the test has failed; `result` gets the modal result.
+[[nodiscard]] bool InWindow(int *result, const std::function<void()> &act) {
+  auto show = [result] {
+    const int r = vent_form->ShowModal();
+    if (result != nullptr) *result = r;
+  };
+  return InModalWindow(vent_form, show, act);
+}
+
+[[nodiscard]] bool InWindow(const std::function<void()> &act) {
+  return InWindow(nullptr, act);
 }
 
 void ChooseAndCreate(int altitude, int voltage) {
@@ -54,7 +58,7 @@ class VentWindowTest : public WindowTest {
     vent_form->setWindowTitle("x");
     vent_form->Volt_vent->setItemText(1, "x");
     vent_form->Image1->hide();  // as a picture-hiding reset leaves it
-    InWindow([] {
+    QVERIFY(InWindow([] {
       QVERIFY(vent_form->Image1->isVisible());
       QCOMPARE(vent_form->Image1->pictureIndex(), 3);
       QCOMPARE(vent_form->Image1->pictureList(), vent_form->ImageList1);
@@ -70,7 +74,7 @@ class VentWindowTest : public WindowTest {
       Click(vent_form->Button1);
       QCOMPARE(vent_form->Memo1->text(), QString("Please, choose the altitude above sea level!"));
       QVERIFY(!vent_form->Button2->isEnabled());
-    });
+    }));
     QVERIFY(Messages().errors.isEmpty());
     QCOMPARE(vent_form->fields.VFP, 0.0f);
     QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString());
@@ -80,7 +84,8 @@ class VentWindowTest : public WindowTest {
   void createTwiceThenExportWithoutHeater() {
     SetBalance(0);
     QString first;
-    const int result = InWindow([&first] {
+    int result = -1;
+    QVERIFY(InWindow(&result, [&first] {
       Choose(vent_form->Point_sea, 0);
       QVERIFY(!vent_form->Button1->isEnabled());
       Choose(vent_form->Volt_vent, 0);
@@ -92,7 +97,7 @@ class VentWindowTest : public WindowTest {
       QCOMPARE(vent_form->Memo1->text(), first);
       QVERIFY(vent_form->Button2->isEnabled());
       Click(vent_form->Button2);
-    });
+    }));
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(LineCount(first), 4);
     QVERIFY(first.startsWith("FK-270-230 - "));
@@ -106,12 +111,12 @@ class VentWindowTest : public WindowTest {
   void withHeaterListsTwoEnglishLinesAndExportsToTheSecondSlot() {
     SetBalance(1, 2);
     vent_form->fields.term_name = "earlier";
-    InWindow([] {
+    QVERIFY(InWindow([] {
       ChooseAndCreate(0, 1);
       QCOMPARE(LineCount(vent_form->Memo1->text()), 2);
       QVERIFY(vent_form->Memo1->text().startsWith("FK-270-115 - Fan filter, 230/270 m3/hour"));
       Click(vent_form->Button2);
-    });
+    }));
     QCOMPARE(QString::fromStdString(vent_form->fields.qnt_pv), QString("pcs."));
     QCOMPARE(QString::fromStdString(vent_form->fields.term_name), QString("earlier"));
     QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString());
@@ -121,7 +126,7 @@ class VentWindowTest : public WindowTest {
 
   void altitudeChangeClearsVoltageAndList() {
     SetBalance(0);
-    InWindow([] {
+    QVERIFY(InWindow([] {
       ChooseAndCreate(0, 0);
       Choose(vent_form->Point_sea, 1);
       QCOMPARE(vent_form->Volt_vent->currentIndex(), -1);
@@ -132,17 +137,19 @@ class VentWindowTest : public WindowTest {
       Click(vent_form->Button1);
       QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString("FK-270-115"));
       QCOMPARE(vent_form->fields.F, 3.2f);
-    });
+    }));
   }
 
   void closeBoxKeepsChoicesAndListThenNoSolutionEmptiesItems() {
     SetBalance(0);
-    QCOMPARE(InWindow([] { ChooseAndCreate(0, 0); }), int(QDialog::Rejected));
+    int result = -1;
+    QVERIFY(InWindow(&result, [] { ChooseAndCreate(0, 0); }));
+    QCOMPARE(result, int(QDialog::Rejected));
     const QString list = vent_form->Memo1->text();
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     // A heavier load, seen by the next activation: 3.1 · 1945 / 10 = 602.95 m³/h.
     Gaervik->balance.PHG = 2000;
-    InWindow([&list] {
+    QVERIFY(InWindow([&list] {
       QCOMPARE(vent_form->Point_sea->currentIndex(), 0);
       QCOMPARE(vent_form->Volt_vent->currentIndex(), 0);
       QCOMPARE(vent_form->Memo1->text(), list);
@@ -151,7 +158,7 @@ class VentWindowTest : public WindowTest {
       QCOMPARE(vent_form->Memo1->text(),
                QString("Для воздушного потока в 603 решение отсутствует!"));
       QVERIFY(vent_form->Button2->isEnabled());
-    });
+    }));
     QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString());
     QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString());
   }

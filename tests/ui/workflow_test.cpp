@@ -1,8 +1,9 @@
 // Whole user journeys through the main window and the selection windows: which window a
 // suggestion opens, how exports combine on the main window, and what resets them.
-#include <QApplication>
 #include <QTest>
-#include <QTimer>
+
+#include <functional>
+#include <source_location>
 
 #include "app/app.h"
 #include "balance/aervik.h"
@@ -28,23 +29,12 @@ void Select(const Enclosure &e) {
 }
 
 // Clicks a suggestion text and, in whichever selection window opens, runs `work`. Returns
-// the window that opened, or nullptr when the click opened none.
-QWidget *ClickSuggestion(climate::TLinkLabel *label, std::function<void(QWidget *)> work) {
-  QWidget *opened = nullptr;
-  QTimer watch;
-  watch.setInterval(1);
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    for (QWidget *w : std::initializer_list<QWidget *>{heat_form, vent_form, cool_form}) {
-      if (w->isVisible() && !opened) {
-        opened = w;
-        watch.stop();
-        work(w);
-      }
-    }
-  });
-  watch.start();
-  Click(label);
-  return opened;
+// the window that opened, or nullptr when the click opened none. A window that `work`
+// leaves open is closed with its close box.
+QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work,
+                         std::source_location where = std::source_location::current()) {
+  return RunModal(
+      {heat_form, vent_form, cool_form}, [label] { Click(label); }, work, kModalTimeout, where);
 }
 
 // Makes a selection in the open window and presses its create button.
@@ -200,7 +190,9 @@ class WorkflowTest : public WindowTest {
     QVERIFY(!fan_list.isEmpty());
 
     Gaervik->Edit1->setFocus();
+    Gaervik->Edit1->end(false);
     QTest::keyClick(Gaervik->Edit1, Qt::Key_Backspace);  // the height changes
+    QCOMPARE(Gaervik->Edit1->text(), QString("200"));
     QCOMPARE(heat_form->box1->currentIndex(), -1);
     QCOMPARE(heat_form->Memo1->text(), QString());
     QVERIFY(!heat_form->Button1->isEnabled());
@@ -278,13 +270,8 @@ class WorkflowTest : public WindowTest {
   void totalSpecificationOpensTheSaveWindow() {
     Select(kHeaterAlone);
     ClickSuggestion(Gaervik->name_p1, Export);
-    bool modal = false;
-    WhenShown(save_form, [&modal] {
-      modal = QApplication::activeModalWidget() == save_form;
-      save_form->close();
-    });
-    Click(Gaervik->Total_spec);
-    QVERIFY(modal);
+    QVERIFY(InModalWindow(
+        save_form, [] { Click(Gaervik->Total_spec); }, [] {}));
     QVERIFY(!save_form->isVisible());
   }
 };
