@@ -1,11 +1,9 @@
 #include "tests/ui/journey.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include "balance/aervik.h"
 #include "report/save.h"
@@ -17,43 +15,6 @@ namespace testing_ui {
 
 namespace {
 
-// How long a modal window may stay open in a test before it is closed as stuck.
-constexpr int kModalLimitMs = 10000;
-
-// Runs `work` in the first of `windows` to be shown while `trigger` runs, and returns it.
-QWidget *RunInModal(const QList<QWidget *> &windows, const std::function<void()> &trigger,
-                    const std::function<void(QWidget *)> &work) {
-  QWidget *opened = nullptr;
-  bool stuck = false;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer watch;
-  watch.setInterval(1);
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (opened != nullptr) {
-      // The work is done; a window it left open would block the test for ever.
-      if (opened->isVisible() && clock.elapsed() > kModalLimitMs) {
-        stuck = true;
-        opened->close();
-      }
-      return;
-    }
-    for (QWidget *w : windows) {
-      if (w->isVisible()) {
-        opened = w;
-        work(w);
-        return;
-      }
-    }
-  });
-  watch.start();
-  trigger();
-  watch.stop();
-  if (stuck)
-    QTest::qFail("a modal window stayed open and was closed by the test", __FILE__, __LINE__);
-  return opened;
-}
-
 QPushButton *ExportButton(QWidget *w) {
   if (w == heat_form) return heat_form->Button2;
   if (w == vent_form) return vent_form->Button2;
@@ -64,7 +25,7 @@ bool Save(QPushButton *button, const QString &file) {
   if (!Gaervik->Total_spec->isEnabled()) return false;
   Messages().file_names.enqueue(file);
   bool pressed = false;
-  QWidget *opened = RunInModal(
+  QWidget *opened = RunModal(
       {save_form}, [] { Click(Gaervik->Total_spec); },
       [&](QWidget *) {
         Click(button);
@@ -81,9 +42,10 @@ void Select(const Enclosure &e) {
   Click(Gaervik->Button1);
 }
 
-QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work) {
-  return RunInModal(
-      {heat_form, vent_form, cool_form}, [label] { Click(label); }, work);
+QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work,
+                         std::source_location where) {
+  return RunModal(
+      {heat_form, vent_form, cool_form}, [label] { Click(label); }, work, kModalTimeout, where);
 }
 
 void Create(QWidget *w) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <source_location>
 
 #include "app/widgets.h"
 #include "tests/ui/ui_harness.h"
@@ -17,10 +18,11 @@ namespace testing_ui {
 // Fills every input and presses the select button.
 void Select(const Enclosure &e);
 
-// Clicks a suggestion text and runs `work` in the selection window that opens; `work` must
-// close it. Returns the window that opened, or nullptr when the click opened none. A window
-// still open after the time limit is closed and the test is failed.
-QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work);
+// Clicks a suggestion text and runs `work` in the selection window that opens. Returns the
+// window that opened, or nullptr when the click opened none. A window that `work` leaves
+// open is closed with its close box; one that does not close in time fails the test.
+QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work,
+                         std::source_location where = std::source_location::current());
 
 // In an open selection window: makes a first choice of every list and presses create.
 void Create(QWidget *window);

@@ -2,11 +2,9 @@
 // buttons and suggestion texts, Delete in the number fields, and a whole journey from the
 // empty main window to a saved specification without a mouse.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "balance/aervik.h"
 #include "report/save.h"
@@ -62,41 +60,21 @@ void Activate(QWidget *window) {
   QCOMPARE(QApplication::activeWindow(), window);
 }
 
-// Runs `key` where the focus is and `work` in the first of `windows` that the key opens;
-// `work` must close it. Returns the window that opened, or nullptr when none did; a window
-// still open after ten seconds is closed and the test fails.
-QWidget *OpenWithKey(Qt::Key key, const std::function<void(QWidget *)> &work) {
-  const QList<QWidget *> windows{heat_form, vent_form, cool_form, save_form};
-  QWidget *opened = nullptr;
-  bool stuck = false;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer watch;
-  watch.setInterval(1);
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (opened != nullptr) {
-      if (opened->isVisible() && clock.elapsed() > 10000) {
-        stuck = true;
-        opened->close();
-      }
-      return;
-    }
-    for (QWidget *w : windows) {
-      if (w->isVisible()) {
-        opened = w;
+// Presses `key` where the focus is and runs `work` in the selection or save window that the
+// key opens. Returns the window that opened, or nullptr when none did; a window that `work`
+// leaves open is closed, one that does not close in time fails the test.
+QWidget *OpenWithKey(Qt::Key key, const std::function<void(QWidget *)> &work,
+                     std::source_location where = std::source_location::current()) {
+  QWidget *before = QApplication::activeWindow();
+  QWidget *opened = RunModal(
+      {heat_form, vent_form, cool_form, save_form}, [key] { Press(key); },
+      [&work](QWidget *w) {
         Activate(w);
         work(w);
-        return;
-      }
-    }
-  });
-  QWidget *before = QApplication::activeWindow();
-  watch.start();
-  Press(key);
-  watch.stop();
+      },
+      kModalTimeout, where);
   // The window manager gives the activation back to the window below; here the test does.
   if (before != nullptr && QApplication::activeWindow() != before) Activate(before);
-  if (stuck) QTest::qFail("a window stayed open and was closed by the test", __FILE__, __LINE__);
   return opened;
 }
 

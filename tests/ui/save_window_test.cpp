@@ -42,20 +42,10 @@ QByteArray Read(const QString &file) {
 
 }  // namespace
 
-class SaveWindowTest : public WindowTest {
+class SaveWindowTest : public FolderWindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    WindowTest::init();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-  }
-  void cleanup() {
-    WindowTest::cleanup();
-    dir_.reset();
-  }
-
   void textsAreRussianInEveryLanguage() {
     Gaervik->t_lang = 2;
     QVERIFY(InSaveWindow([] {
@@ -74,7 +64,7 @@ class SaveWindowTest : public WindowTest {
     heat_form->Memo1->setText("HK-V400 x 1\r\nTK-CO x 1");
     vent_form->Memo1->setText("FK-270-230 x 1\r\nnote 中 €");  // typed by the user
     cool_form->Memo1->setText("not needed");
-    const QString base = dir_->filePath("spec.txt");  // gets a second extension
+    const QString base = Path("spec.txt");  // gets a second extension
     Messages().file_names.enqueue(base);
     QVERIFY(InSaveWindow([] { Click(save_form->Button1); }));
 
@@ -88,7 +78,7 @@ class SaveWindowTest : public WindowTest {
   void heaterAloneEndsInEmptyLinesAndReplacesTheFile() {
     Gaervik->balance.heat = 2;
     heat_form->Memo1->setText("HK-P1200T x 1\r\n");
-    const QString base = dir_->filePath("alone");
+    const QString base = Path("alone");
     QFile old(base + ".txt");
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("an older and much longer specification file");
@@ -109,14 +99,14 @@ class SaveWindowTest : public WindowTest {
     }));
     QVERIFY(stayed_open);
     QCOMPARE(Messages().dialogs, (QStringList{"SaveTextFileDialog1", "SaveTextFileDialog2"}));
-    QVERIFY(QDir(dir_->path()).isEmpty());
+    QVERIFY(QDir(Folder()).isEmpty());
     QVERIFY(Messages().errors.isEmpty());
   }
 
   void failedWriteNamesTheFileAndKeepsTheWindowOpen() {
     Gaervik->balance.vent = 1;
     vent_form->Memo1->setText("FK-015-230 x 1");
-    const QString base = dir_->filePath("missing-folder/spec");
+    const QString base = Path("missing-folder/spec");
     Messages().file_names.enqueue(base);
     Messages().file_names.enqueue(base);
     bool stayed_open = false;
@@ -152,10 +142,10 @@ class SaveWindowTest : public WindowTest {
     const QString extension = workbook ? ".xlsx" : ".txt";
     const QString stem = situation == "long name" ? QString(255 - 4 - (workbook ? 1 : 0), 'n')
                                                   : QStringLiteral("spec");
-    const QString file = dir_->filePath(stem + extension);  // the file the export writes
+    const QString file = Path(stem + extension);  // the file the export writes
     QString target = file;
     if (situation == "symbolic link") {
-      target = dir_->filePath("real" + extension);
+      target = Path("real" + extension);
       QVERIFY(QFile::link(target, file));
     }
     QFile old(target);
@@ -167,9 +157,9 @@ class SaveWindowTest : public WindowTest {
       climate::InjectFileFault(
           climate::FileFault{climate::FileStep::Flush, "No space left on device"});
     }
-    const QStringList before = QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden);
+    const QStringList before = QDir(Folder()).entryList(QDir::AllEntries | QDir::Hidden);
 
-    Messages().file_names.enqueue(workbook ? file : dir_->filePath(stem));
+    Messages().file_names.enqueue(workbook ? file : Path(stem));
     bool stayed_open = false;
     const bool shown = InSaveWindow([&] {
       Click(workbook ? save_form->Button2 : save_form->Button1);
@@ -179,7 +169,7 @@ class SaveWindowTest : public WindowTest {
     climate::InjectFileFault(std::nullopt);
     QVERIFY(shown);
 
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    QCOMPARE(QDir(Folder()).entryList(QDir::AllEntries | QDir::Hidden), before);
     if (situation == "flush fails" || situation == "write-protected") {
       QVERIFY(stayed_open);
       QCOMPARE(Messages().errors.size(), 1);
@@ -202,7 +192,7 @@ class SaveWindowTest : public WindowTest {
     QCOMPARE(ClickSuggestion(Gaervik->name_p1, Export), heat_form);
     QCOMPARE(ClickSuggestion(Gaervik->name_p2, Export), vent_form);
     heat_form->Memo1->setText("edited by the user, not in the workbook");
-    const QString file = dir_->filePath("book");
+    const QString file = Path("book");
     Messages().file_names.enqueue(file);
     QVERIFY(InSaveWindow([] { Click(save_form->Button2); }));
 
@@ -230,9 +220,6 @@ class SaveWindowTest : public WindowTest {
       save_form->close();
     }));
   }
-
- private:
-  std::unique_ptr<QTemporaryDir> dir_;
 };
 
 UI_TEST_MAIN(SaveWindowTest)

@@ -135,20 +135,10 @@ QString FromWindows1251(const QByteArray &bytes) {
 
 }  // namespace
 
-class SavedSpecificationTest : public WindowTest {
+class SavedSpecificationTest : public FolderWindowTest {
   Q_OBJECT
 
  private slots:
-  void init() {
-    WindowTest::init();
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-  }
-  void cleanup() {
-    WindowTest::cleanup();
-    dir_.reset();
-  }
-
   // The items of an earlier calculation never reach the workbook: here a heater of the
   // first calculation, which the second one needs but nobody chose again.
   void anEarlierCalculationsHeaterStaysOut() {
@@ -500,9 +490,6 @@ class SavedSpecificationTest : public WindowTest {
       CloseBox(w);
     }
   }
-
-  QString Path(const QString &name) const { return dir_->filePath(name); }
-  std::unique_ptr<QTemporaryDir> dir_;
 };
 
 UI_TEST_MAIN(SavedSpecificationTest)

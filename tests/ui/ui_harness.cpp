@@ -244,6 +244,25 @@ void WindowTest::cleanup() {
   QVERIFY2(!left_open, qPrintable("modal window " + name + " was left open"));
 }
 
+void FolderWindowTest::init() {
+  WindowTest::init();
+  dir_ = std::make_unique<QTemporaryDir>();
+  QVERIFY(dir_->isValid());
+}
+
+void FolderWindowTest::cleanup() {
+  WindowTest::cleanup();
+  dir_.reset();
+}
+
+QString FolderWindowTest::Folder() const {
+  return dir_->path();
+}
+
+QString FolderWindowTest::Path(const QString &name) const {
+  return dir_->filePath(name);
+}
+
 int RunTests(QObject *tests, int argc, char **argv) {
   climate::TApplication app(argc, argv);
   climate::SetMessagePresenter(&Messages());

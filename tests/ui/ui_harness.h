@@ -12,10 +12,12 @@
 #include <QObject>
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QWidget>
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <source_location>
 
@@ -117,6 +119,24 @@ class WindowTest : public QObject {
  protected slots:
   void init();
   void cleanup();
+};
+
+// A window test whose test functions each get a fresh temporary folder, removed afterwards
+// with whatever the test left in it.
+class FolderWindowTest : public WindowTest {
+  Q_OBJECT
+
+ protected slots:
+  void init();
+  void cleanup();
+
+ protected:
+  QString Folder() const;
+  // `name` in the folder.
+  QString Path(const QString &name) const;
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
 };
 
 // Runs a test object under the program's application object with messages recorded.

@@ -11,6 +11,7 @@
 #include "selection/cool.h"
 #include "selection/heat.h"
 #include "selection/venti.h"
+#include "tests/ui/journey.h"
 #include "tests/ui/ui_harness.h"
 
 using namespace testing_ui;
@@ -22,48 +23,6 @@ const Enclosure kHeaterAlone{"2000", "800", "600", 0, 0, "100", 20, -20, 10, 40,
 const Enclosure kHeaterAndCooler{"2000", "800", "600", 0, 0, "100", 45, -30, 10, 35, 10};
 const Enclosure kFanAlone{"2000", "800", "600", 0, 0, "800", 30, 10, 10, 40, 5};
 const Enclosure kCoolerAlone{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
-
-void Select(const Enclosure &e) {
-  FillEnclosure(e);
-  Click(Gaervik->Button1);
-}
-
-// Clicks a suggestion text and, in whichever selection window opens, runs `work`. Returns
-// the window that opened, or nullptr when the click opened none. A window that `work`
-// leaves open is closed with its close box.
-QWidget *ClickSuggestion(climate::TLinkLabel *label, const std::function<void(QWidget *)> &work,
-                         std::source_location where = std::source_location::current()) {
-  return RunModal(
-      {heat_form, vent_form, cool_form}, [label] { Click(label); }, work, kModalTimeout, where);
-}
-
-// Makes a selection in the open window and presses its create button.
-void Create(QWidget *w) {
-  if (w == heat_form) {
-    Choose(heat_form->box1, 0);
-    Click(heat_form->Button1);
-  } else if (w == vent_form) {
-    Choose(vent_form->Point_sea, 0);
-    Choose(vent_form->Volt_vent, 0);
-    Click(vent_form->Button1);
-  } else if (w == cool_form) {
-    Choose(cool_form->Type_cool, 0);
-    Choose(cool_form->Volt_cool, 0);
-    Click(cool_form->Button1);
-  }
-}
-
-void Export(QWidget *w) {
-  Create(w);
-  QPushButton *button = w == heat_form   ? heat_form->Button2
-                        : w == vent_form ? vent_form->Button2
-                                         : cool_form->Button2;
-  Click(button);
-}
-
-void CloseBox(QWidget *w) {
-  w->close();
-}
 
 }  // namespace
 
