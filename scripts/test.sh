@@ -36,5 +36,5 @@ ctest --preset "$preset" --parallel "$(nproc)"
 
 # The core built for Windows, its tests under Wine, and its files against this build's.
 if [ "$preset" = release ]; then
-  scripts/windows-core.sh
+  if [ "$werror" = ON ]; then scripts/windows-core.sh --werror; else scripts/windows-core.sh; fi
 fi

@@ -11,7 +11,20 @@
 #
 #   scripts/windows-core.sh           everything: libraries, build, tests, comparison
 #   scripts/windows-core.sh --deps    the libraries alone
+#   scripts/windows-core.sh --werror  everything, with compiler warnings as errors (as CI)
 set -eu
+werror=OFF
+deps_only=""
+for arg in "$@"; do
+  case "$arg" in
+    --deps) deps_only=1 ;;
+    --werror) werror=ON ;;
+    *)
+      echo "usage: $0 [--deps] [--werror]" >&2
+      exit 2
+      ;;
+  esac
+done
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 root=$PWD
@@ -139,11 +152,11 @@ else
     fi
   fi
 fi
-[ "${1:-}" = "--deps" ] && exit 0
+[ -n "$deps_only" ] && exit 0
 
 # The core and its tests for Windows.
 start=$(date +%s)
-cmake --preset windows-core >"$dir/configure.log" 2>&1 || { cat "$dir/configure.log"; exit 1; }
+cmake --preset windows-core -DAERVIK_WERROR="$werror" >"$dir/configure.log" 2>&1 || { cat "$dir/configure.log"; exit 1; }
 cmake --build --preset windows-core -j"$jobs" >"$dir/build.log" 2>&1 ||
   { grep -v '^\[' "$dir/build.log" | tail -n 60; exit 1; }
 say "core and tests built for Windows in $(elapsed "$start") s"
