@@ -118,5 +118,5 @@ class AboutWindowTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(AboutWindowTest)
+UI_TEST_CLASS(AboutWindowTest)
 #include "about_window_test.moc"

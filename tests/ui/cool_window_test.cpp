@@ -185,5 +185,5 @@ class CoolWindowTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(CoolWindowTest)
+UI_TEST_CLASS(CoolWindowTest)
 #include "cool_window_test.moc"

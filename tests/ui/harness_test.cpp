@@ -103,5 +103,5 @@ class HarnessTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(HarnessTest)
+UI_TEST_CLASS(HarnessTest)
 #include "harness_test.moc"

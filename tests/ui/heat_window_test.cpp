@@ -156,5 +156,5 @@ class HeatWindowTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(HeatWindowTest)
+UI_TEST_CLASS(HeatWindowTest)
 #include "heat_window_test.moc"

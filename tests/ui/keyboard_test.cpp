@@ -373,5 +373,5 @@ class KeyboardTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(KeyboardTest)
+UI_TEST_CLASS(KeyboardTest)
 #include "keyboard_test.moc"

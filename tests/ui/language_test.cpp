@@ -160,5 +160,5 @@ class LanguageTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(LanguageTest)
+UI_TEST_CLASS(LanguageTest)
 #include "language_test.moc"

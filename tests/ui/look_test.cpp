@@ -494,5 +494,5 @@ class LookTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(LookTest)
+UI_TEST_CLASS(LookTest)
 #include "look_test.moc"

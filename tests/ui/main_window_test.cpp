@@ -334,5 +334,5 @@ class MainWindowTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(MainWindowTest)
+UI_TEST_CLASS(MainWindowTest)
 #include "main_window_test.moc"

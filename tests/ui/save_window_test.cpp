@@ -222,5 +222,5 @@ class SaveWindowTest : public FolderWindowTest {
   }
 };
 
-UI_TEST_MAIN(SaveWindowTest)
+UI_TEST_CLASS(SaveWindowTest)
 #include "save_window_test.moc"

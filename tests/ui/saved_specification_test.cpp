@@ -492,5 +492,5 @@ class SavedSpecificationTest : public FolderWindowTest {
   }
 };
 
-UI_TEST_MAIN(SavedSpecificationTest)
+UI_TEST_CLASS(SavedSpecificationTest)
 #include "saved_specification_test.moc"

@@ -6,6 +6,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
 #include "app/app.h"
 #include "balance/aervik.h"
 
@@ -267,6 +273,35 @@ int RunTests(QObject *tests, int argc, char **argv) {
   climate::TApplication app(argc, argv);
   climate::SetMessagePresenter(&Messages());
   return QTest::qExec(tests, argc, argv);
+}
+
+namespace {
+
+std::map<std::string, TestFactory> &TestClasses() {
+  static std::map<std::string, TestFactory> classes;
+  return classes;
+}
+
+}  // namespace
+
+bool RegisterTestClass(const char *source_file, TestFactory make) {
+  return TestClasses().emplace(std::filesystem::path(source_file).stem().string(), make).second;
+}
+
+int RunNamedTests(int argc, char **argv) {
+  const auto found = argc > 1 ? TestClasses().find(argv[1]) : TestClasses().end();
+  if (found == TestClasses().end()) {
+    std::fprintf(stderr, "usage: %s TEST [Qt Test options]\nTEST is one of:\n", argv[0]);
+    for (const auto &[name, make] : TestClasses()) std::fprintf(stderr, "  %s\n", name.c_str());
+    return 2;
+  }
+  // Qt Test sees the program's name and the options after the test's name.
+  std::vector<char *> arguments{argv[0]};
+  arguments.insert(arguments.end(), argv + 2, argv + argc);
+  arguments.push_back(nullptr);
+  int count = argc - 1;
+  const std::unique_ptr<QObject> tests = found->second();
+  return RunTests(tests.get(), count, arguments.data());
 }
 
 }  // namespace testing_ui

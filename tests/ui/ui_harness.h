@@ -142,10 +142,15 @@ class FolderWindowTest : public WindowTest {
 // Runs a test object under the program's application object with messages recorded.
 int RunTests(QObject *tests, int argc, char **argv);
 
+// The window tests are one program. Each test class registers itself under the name of its
+// source file without folder and extension ("main_window_test"); the program runs the class
+// that its first argument names, with the other arguments given to Qt Test.
+using TestFactory = std::unique_ptr<QObject> (*)();
+bool RegisterTestClass(const char *source_file, TestFactory make);
+int RunNamedTests(int argc, char **argv);
+
 }  // namespace testing_ui
 
-#define UI_TEST_MAIN(TestClass)                      \
-  int main(int argc, char **argv) {                  \
-    TestClass tests;                                 \
-    return testing_ui::RunTests(&tests, argc, argv); \
-  }
+#define UI_TEST_CLASS(TestClass)                                            \
+  static const bool registered_##TestClass = testing_ui::RegisterTestClass( \
+      __FILE__, []() -> std::unique_ptr<QObject> { return std::make_unique<TestClass>(); });

@@ -164,5 +164,5 @@ class VentWindowTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(VentWindowTest)
+UI_TEST_CLASS(VentWindowTest)
 #include "vent_window_test.moc"

@@ -235,5 +235,5 @@ class WorkflowTest : public WindowTest {
   }
 };
 
-UI_TEST_MAIN(WorkflowTest)
+UI_TEST_CLASS(WorkflowTest)
 #include "workflow_test.moc"
