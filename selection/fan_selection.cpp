@@ -60,12 +60,6 @@ float HeatToCarryOut(float PHG, float K, float S, float TEMAX, float TENMAX) {
   return HeatSurplus(PHG, K, S, TEMAX, TENMAX);
 }
 
-namespace {
-
-inline constexpr const char *kOne = "1";
-
-}  // namespace
-
 void FanFields::ClearItems() {
   FanFields cleared;
   cleared.PCOM_VENT = PCOM_VENT;

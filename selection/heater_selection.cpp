@@ -26,10 +26,6 @@ struct Band {
   Pick option;
 };
 
-// Accessories and the second heater model are always chosen once. Quantities are assigned
-// as whole strings: GCC 12 warns falsely (-Wrestrict) on assigning short literals in place.
-constexpr const char *kOne = "1";
-
 constexpr float kLargestBand = 2000;
 constexpr float kOptionLimit = 800;  // above it the thermostat option decides
 

@@ -11,6 +11,11 @@
 
 namespace climate {
 
+// The quantity of an item chosen once (a fan, a grille, an accessory, a second heater model).
+// Assigned as a whole string: GCC 12 warns falsely (-Wrestrict) on assigning short literals
+// in place.
+inline constexpr const char *kOne = "1";
+
 // One specification line: the code, " - ", the name, " x ", the quantity, " " and the unit
 // word, with nothing before or after.
 std::string SpecificationLine(std::string_view code, std::string_view name, std::string_view qnt,
