@@ -15,7 +15,7 @@ using namespace testing_ui;
 namespace {
 
 // Main-window balance whose cooling power is `phg` + 5.5 · 2 · (`temax` − `tenmax`).
-void SetBalance(float phg, float temax, float tenmax, int32_t t_lang = 1) {
+void SetCoolerBalance(float phg, float temax, float tenmax, int32_t t_lang = 1) {
   Gaervik->balance.PHG = phg;
   Gaervik->balance.K = 5.5f;
   Gaervik->balance.S = 2.0f;
@@ -45,7 +45,7 @@ class CoolWindowTest : public WindowTest {
 
  private slots:
   void activationSetsPowerTextsAndVoltageList() {
-    SetBalance(500, 40, 35);
+    SetCoolerBalance(500, 40, 35);
     QVERIFY(WhileOpen([] {
       QCOMPARE(cool_form->fields.PCOM_COOL, 555.0f);
       QCOMPARE(Items(cool_form->Volt_cool), QStringList({"~230 В", "~400 В, 2 фазы"}));
@@ -55,7 +55,7 @@ class CoolWindowTest : public WindowTest {
     }));
 
     // English, 2445 + 55 = 2500 W: one voltage.
-    SetBalance(2445, 40, 35, 2);
+    SetCoolerBalance(2445, 40, 35, 2);
     QVERIFY(WhileOpen([] {
       QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
       QCOMPARE(cool_form->windowTitle(), QString("Choosing of cooler"));
@@ -65,7 +65,7 @@ class CoolWindowTest : public WindowTest {
 
     // Above 4000 W and without need of cooling the list stays as it was.
     for (float phg : {3946.0f, 0.0f}) {
-      SetBalance(phg, phg > 0 ? 40 : 30, 35, 2);
+      SetCoolerBalance(phg, phg > 0 ? 40 : 30, 35, 2);
       QVERIFY(WhileOpen(
           [] { QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"}); }));
     }
@@ -78,7 +78,7 @@ class CoolWindowTest : public WindowTest {
   }
   void createAndExportTheWorkedExample() {
     QFETCH(int, heat);
-    SetBalance(500, 40, 35);
+    SetCoolerBalance(500, 40, 35);
     Gaervik->balance.heat = heat;
     bool exported = false;
     QVERIFY(WhileOpen([&exported] {
@@ -111,7 +111,7 @@ class CoolWindowTest : public WindowTest {
   }
 
   void mountingChangeStartsTheChoiceOver() {
-    SetBalance(500, 40, 35);
+    SetCoolerBalance(500, 40, 35);
     ResetSelectionWindows(SelectionReset::Full);
     QVERIFY(cool_form->Image1->isHidden());
     QVERIFY(WhileOpen([] {
@@ -132,7 +132,7 @@ class CoolWindowTest : public WindowTest {
   }
 
   void reopeningClearsTheVoltageButNotCreate() {
-    SetBalance(500, 40, 35);
+    SetCoolerBalance(500, 40, 35);
     QVERIFY(WhileOpen([] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
@@ -144,7 +144,7 @@ class CoolWindowTest : public WindowTest {
       const char *code;
     } reopenings[] = {{500, "CK-W0800-2"}, {1145, "CK-W1500-3"}};
     for (const auto &r : reopenings) {
-      SetBalance(r.phg, 40, 35);
+      SetCoolerBalance(r.phg, 40, 35);
       QVERIFY(WhileOpen([&r] {
         QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
         QVERIFY(cool_form->Button1->isEnabled());
@@ -158,7 +158,7 @@ class CoolWindowTest : public WindowTest {
   // A power no unit covers lists no unit, and the unit of the earlier create is gone from the
   // fields the workbook is written from.
   void powerWithoutUnitListsNoUnit() {
-    SetBalance(500, 40, 35);
+    SetCoolerBalance(500, 40, 35);
     QVERIFY(WhileOpen([] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
@@ -172,7 +172,7 @@ class CoolWindowTest : public WindowTest {
         {0, 30, "Для мощности в -55 Вт, решение отсутствует!"},
     };
     for (const auto &c : cases) {
-      SetBalance(c.phg, c.temax, 35);
+      SetCoolerBalance(c.phg, c.temax, 35);
       QVERIFY(WhileOpen([&c] {
         Click(cool_form->Button1);
         QCOMPARE(cool_form->Memo1->text(), QString(c.text));

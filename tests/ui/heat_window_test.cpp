@@ -30,7 +30,7 @@ namespace {
 }
 
 // A heat balance that needs 65 W with constant operation and 165 W with periodic.
-void SetBalance(int32_t vent, int32_t cooler) {
+void SetHeaterBalance(int32_t vent, int32_t cooler) {
   Gaervik->balance.K = 5.5f;
   Gaervik->balance.S = 1;
   Gaervik->balance.TENMIN = 10;
@@ -48,7 +48,7 @@ class HeatWindowTest : public WindowTest {
 
  private slots:
   void captionsFollowTheLanguageAtEveryShowing() {
-    SetBalance(0, 0);
+    SetHeaterBalance(0, 0);
     Gaervik->t_lang = 2;
     QVERIFY(Open([] {
       QCOMPARE(heat_form->windowTitle(), QString("Choosing of heater"));
@@ -77,7 +77,7 @@ class HeatWindowTest : public WindowTest {
   }
 
   void photographComesBackAfterThePictureHidingReset() {
-    SetBalance(0, 0);
+    SetHeaterBalance(0, 0);
     Gaervik->sw_heat = 1;
     ResetSelectionWindows(SelectionReset::PictureHiding);
     QVERIFY(heat_form->Image1->isHidden());
@@ -85,7 +85,7 @@ class HeatWindowTest : public WindowTest {
   }
 
   void modeAndOptionsEmptyTheList() {
-    SetBalance(0, 0);
+    SetHeaterBalance(0, 0);
     QVERIFY(Open([] {
       Choose(heat_form->box1, 0);
       QVERIFY(heat_form->Button1->isEnabled());
@@ -115,7 +115,7 @@ class HeatWindowTest : public WindowTest {
   }
 
   void exportOfAHeaterAlone() {
-    SetBalance(0, 0);
+    SetHeaterBalance(0, 0);
     Gaervik->Image2->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, climate::kPicHeaters);
     int result = -1;
     QVERIFY(Open(&result, [] {
@@ -140,7 +140,7 @@ class HeatWindowTest : public WindowTest {
 
   void exportWithAFanOrCoolerLeavesTotalSpecDisabled() {
     for (const auto &[vent, cooler] : {std::pair{1, 0}, std::pair{0, 1}}) {
-      SetBalance(vent, cooler);
+      SetHeaterBalance(vent, cooler);
       Gaervik->Total_spec->setEnabled(false);
       QVERIFY(Open([] {
         Choose(heat_form->box1, 0);

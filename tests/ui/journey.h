@@ -15,6 +15,14 @@
 
 namespace testing_ui {
 
+// Enclosures the window tests share, as the user enters them.
+// Needs a heater and a fan: HK-V400 with TK-CO; FK-270-230 with GK-270 at the lowest altitude.
+inline const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};
+// Needs a cooling unit alone.
+inline const Enclosure kCoolerAlone{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
+// Needs no equipment.
+inline const Enclosure kNothing{"2000", "800", "600", 0, 0, "100", 20, 10, 10, 40, 5};
+
 // Fills every input and presses the select button.
 void Select(const Enclosure &e);
 

@@ -11,6 +11,7 @@
 #include "selection/cool.h"
 #include "selection/heat.h"
 #include "selection/venti.h"
+#include "tests/ui/journey.h"
 #include "tests/ui/ui_harness.h"
 
 using namespace testing_ui;
@@ -45,7 +46,7 @@ QStringList Differences(int lang) {
   return Differences(Gaervik, climate::main_texts::kSwitchTable, lang);
 }
 
-const Enclosure kHeaterAndFan{"2000", "800", "600", 1, 4, "500", 35, -5, 50, 40, 10};
+const Enclosure kPolycarbonateInANiche{"2000", "800", "600", 1, 4, "500", 35, -5, 50, 40, 10};
 
 }  // namespace
 
@@ -88,7 +89,7 @@ class LanguageTest : public WindowTest {
   }
 
   void englishKeepsEveryChoiceAndResult() {
-    FillEnclosure(kHeaterAndFan);
+    FillEnclosure(kPolycarbonateInANiche);
     Click(Gaervik->Button1);
     const QString alarm = Gaervik->Status_alarm->text();
     const QString dew = Gaervik->Status_dew->text();
@@ -114,7 +115,7 @@ class LanguageTest : public WindowTest {
 
   void englishMessagesAndSuggestions() {
     Gaervik->lang_m_2_2Click();
-    FillEnclosure(kHeaterAndFan);
+    FillEnclosure(kPolycarbonateInANiche);
     Click(Gaervik->Button1);
     QCOMPARE(Gaervik->name_p1->text(), QString("Choose heater"));
     QCOMPARE(Gaervik->name_p2->text(), QString("Choose fan"));

@@ -21,6 +21,7 @@
 #include "selection/cool.h"
 #include "selection/heat.h"
 #include "selection/venti.h"
+#include "tests/ui/journey.h"
 #include "tests/ui/ui_harness.h"
 
 using namespace testing_ui;
@@ -31,9 +32,6 @@ void Fill(const Enclosure &e) {
   FillEnclosure(e);
 }
 
-const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};
-const Enclosure kCooling{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
-const Enclosure kNothing{"2000", "800", "600", 0, 0, "100", 20, 10, 10, 40, 5};
 const Enclosure kNoSolution{"1000", "1000", "1000", 0, 0, "2750", 35, 30, 10, 25, 0};
 
 }  // namespace
@@ -191,7 +189,7 @@ class MainWindowTest : public WindowTest {
   }
 
   void coolingUnitIsSuggestedFirst() {
-    Fill(kCooling);
+    Fill(kCoolerAlone);
     Click(Gaervik->Button1);
     QCOMPARE(Gaervik->balance.cooler, 1);
     QCOMPARE(Gaervik->balance.heat + Gaervik->balance.vent, 0);

@@ -26,8 +26,6 @@ namespace {
 
 // A heater alone: about 528 W with the heat inside credited, so HK-V400 and HK-V250.
 const Enclosure kTwoHeaters{"2000", "800", "600", 0, 0, "100", 20, -10, 10, 40, 10};
-// A heater and a fan (HK-V400 with TK-CO; FK-270-230 with GK-270 at the lowest altitude).
-const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};
 // A heater alone that needs about 2727 W: more than any heater of the range gives.
 const Enclosure kTooCold{"2000", "800", "600", 0, 0, "100", 20, -50, 10, 40, 40};
 

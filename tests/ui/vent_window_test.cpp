@@ -13,7 +13,7 @@ using namespace testing_ui;
 namespace {
 
 // The balance of the worked example: 245 W to carry out over 10 K.
-void SetBalance(int heat, int t_lang = 1) {
+void SetFanBalance(int heat, int t_lang = 1) {
   Gaervik->balance.PHG = 300;
   Gaervik->balance.K = 5.5f;
   Gaervik->balance.S = 1.0f;
@@ -54,7 +54,7 @@ class VentWindowTest : public WindowTest {
 
  private slots:
   void activationDrawsThePictureAndSetsRussianTexts() {
-    SetBalance(0, 2);
+    SetFanBalance(0, 2);
     vent_form->setWindowTitle("x");
     vent_form->Volt_vent->setItemText(1, "x");
     vent_form->Image1->hide();  // as a picture-hiding reset leaves it
@@ -82,7 +82,7 @@ class VentWindowTest : public WindowTest {
   }
 
   void createTwiceThenExportWithoutHeater() {
-    SetBalance(0);
+    SetFanBalance(0);
     QString first;
     int result = -1;
     QVERIFY(InWindow(&result, [&first] {
@@ -109,7 +109,7 @@ class VentWindowTest : public WindowTest {
   }
 
   void withHeaterListsTwoEnglishLinesAndExportsToTheSecondSlot() {
-    SetBalance(1, 2);
+    SetFanBalance(1, 2);
     vent_form->fields.term_name = "earlier";
     QVERIFY(InWindow([] {
       ChooseAndCreate(0, 1);
@@ -125,7 +125,7 @@ class VentWindowTest : public WindowTest {
   }
 
   void altitudeChangeClearsVoltageAndList() {
-    SetBalance(0);
+    SetFanBalance(0);
     QVERIFY(InWindow([] {
       ChooseAndCreate(0, 0);
       Choose(vent_form->Point_sea, 1);
@@ -141,7 +141,7 @@ class VentWindowTest : public WindowTest {
   }
 
   void closeBoxKeepsChoicesAndListThenNoSolutionEmptiesItems() {
-    SetBalance(0);
+    SetFanBalance(0);
     int result = -1;
     QVERIFY(InWindow(&result, [] { ChooseAndCreate(0, 0); }));
     QCOMPARE(result, int(QDialog::Rejected));

@@ -18,11 +18,9 @@ using namespace testing_ui;
 
 namespace {
 
-const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 50, 40, 10};
 const Enclosure kHeaterAlone{"2000", "800", "600", 0, 0, "100", 20, -20, 10, 40, 10};
 const Enclosure kHeaterAndCooler{"2000", "800", "600", 0, 0, "100", 45, -30, 10, 35, 10};
 const Enclosure kFanAlone{"2000", "800", "600", 0, 0, "800", 30, 10, 10, 40, 5};
-const Enclosure kCoolerAlone{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
 
 }  // namespace
 
