@@ -88,28 +88,34 @@ build_deps() {
   set -- -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DAERVIK_WINDOWS_PREFIX="$prefix"
 
+  # GoogleTest without GoogleMock, built beside zlib and libxlsxwriter: it needs neither, and
+  # each configuring leaves a processor idle.
+  (
+    cmake -S /usr/src/googletest -B "$deps/build/googletest" "$@" -DBUILD_GMOCK=OFF &&
+      cmake --build "$deps/build/googletest" -j"$jobs" &&
+      cmake --install "$deps/build/googletest"
+  ) >"$deps/build-googletest.log" 2>&1 &
+  googletest=$!
+
   # zlib: the static library alone, as libz.a.
-  cmake -S "$deps/src/zlib" -B "$deps/build/zlib" "$@" >"$deps/build.log" 2>&1
-  cmake --build "$deps/build/zlib" --target zlibstatic -j"$jobs" >>"$deps/build.log" 2>&1
-  cp "$deps/build/zlib/libzlibstatic.a" "$prefix/lib/libz.a"
-  cp "$deps/src/zlib/zlib.h" "$deps/build/zlib/zconf.h" "$prefix/include/"
+  cmake -S "$deps/src/zlib" -B "$deps/build/zlib" "$@" >"$deps/build.log" 2>&1 || return 1
+  cmake --build "$deps/build/zlib" --target zlibstatic -j"$jobs" >>"$deps/build.log" 2>&1 || return 1
+  cp "$deps/build/zlib/libzlibstatic.a" "$prefix/lib/libz.a" || return 1
+  cp "$deps/src/zlib/zlib.h" "$deps/build/zlib/zconf.h" "$prefix/include/" || return 1
 
   # libxlsxwriter, static, with the minizip, tmpfileplus and MD5 sources it carries (Debian's
   # own build takes minizip and MD5 from other packages, which are not built for Windows here)
   # and with UTF-8 file names on Windows (cmake/libxlsxwriter-mingw-utf8-names.patch).
   cmake -S "$deps/src/libxlsxwriter" -B "$deps/build/libxlsxwriter" "$@" \
     -DBUILD_SHARED_LIBS=OFF -DZLIB_LIBRARY="$prefix/lib/libz.a" \
-    -DZLIB_INCLUDE_DIR="$prefix/include" >>"$deps/build.log" 2>&1
-  cmake --build "$deps/build/libxlsxwriter" -j"$jobs" >>"$deps/build.log" 2>&1
-  cmake --install "$deps/build/libxlsxwriter" >>"$deps/build.log" 2>&1
+    -DZLIB_INCLUDE_DIR="$prefix/include" >>"$deps/build.log" 2>&1 || return 1
+  cmake --build "$deps/build/libxlsxwriter" -j"$jobs" >>"$deps/build.log" 2>&1 || return 1
+  cmake --install "$deps/build/libxlsxwriter" >>"$deps/build.log" 2>&1 || return 1
 
-  # GoogleTest without GoogleMock.
-  cmake -S /usr/src/googletest -B "$deps/build/googletest" "$@" -DBUILD_GMOCK=OFF \
-    >>"$deps/build.log" 2>&1
-  cmake --build "$deps/build/googletest" -j"$jobs" >>"$deps/build.log" 2>&1
-  cmake --install "$deps/build/googletest" >>"$deps/build.log" 2>&1
+  # GoogleTest's status, from the build beside the others.
+  wait "$googletest" || return 1
 
-  cp "$deps/src/versions" "$prefix/versions"
+  cp "$deps/src/versions" "$prefix/versions" || return 1
   echo "googletest $(dpkg-query -W -f='${Version}' googletest)" >>"$prefix/versions"
 }
 
@@ -136,7 +142,8 @@ else
   fetch_sources
   say "building $(tr '\n' ' ' <"$deps/src/versions")and GoogleTest for Windows"
   if ! build_deps; then
-    tail -n 40 "$deps/build.log"
+    wait
+    tail -n 40 "$deps/build.log" "$deps/build-googletest.log"
     exit 1
   fi
   echo "$key" >"$prefix/recipe"
