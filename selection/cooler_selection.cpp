@@ -4,7 +4,7 @@
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
-#include "selection/specification_line.h"
+#include "selection/list_line.h"
 
 namespace climate {
 // clang-format off

@@ -3,7 +3,7 @@
 #include "app/lang.h"
 #include "balance/heat_balance.h"
 #include "selection/heater_catalogue.h"
-#include "selection/specification_line.h"
+#include "selection/list_line.h"
 
 namespace climate {
 

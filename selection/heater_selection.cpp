@@ -4,7 +4,7 @@
 
 #include "app/lang.h"
 #include "selection/heater_catalogue.h"
-#include "selection/specification_line.h"
+#include "selection/list_line.h"
 
 namespace climate {
 namespace {

@@ -1,4 +1,4 @@
-#include "selection/specification_line.h"
+#include "selection/list_line.h"
 
 #include "balance/numbers.h"
 
