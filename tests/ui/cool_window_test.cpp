@@ -25,13 +25,6 @@ void SetCoolerBalance(float phg, float temax, float tenmax, int32_t t_lang = 1) 
   Gaervik->balance.cooler = 1;
 }
 
-// Shows the cooling window modally, runs `act` in it and closes it unless `act` did. False
-// when the test has failed.
-[[nodiscard]] bool WhileOpen(const std::function<void()> &act) {
-  return InModalWindow(
-      cool_form, [] { cool_form->ShowModal(); }, act);
-}
-
 QStringList Items(const QComboBox *box) {
   QStringList items;
   for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
@@ -46,7 +39,7 @@ class CoolWindowTest : public WindowTest {
  private slots:
   void activationSetsPowerTextsAndVoltageList() {
     SetCoolerBalance(500, 40, 35);
-    QVERIFY(WhileOpen([] {
+    QVERIFY(InShownModal(cool_form, [] {
       QCOMPARE(cool_form->fields.PCOM_COOL, 555.0f);
       QCOMPARE(Items(cool_form->Volt_cool), QStringList({"~230 В", "~400 В, 2 фазы"}));
       QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
@@ -56,7 +49,7 @@ class CoolWindowTest : public WindowTest {
 
     // English, 2445 + 55 = 2500 W: one voltage.
     SetCoolerBalance(2445, 40, 35, 2);
-    QVERIFY(WhileOpen([] {
+    QVERIFY(InShownModal(cool_form, [] {
       QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
       QCOMPARE(cool_form->windowTitle(), QString("Choosing of cooler"));
       QCOMPARE(cool_form->GroupBox6->title(), QString("Basic parametrs"));
@@ -66,8 +59,9 @@ class CoolWindowTest : public WindowTest {
     // Above 4000 W and without need of cooling the list stays as it was.
     for (float phg : {3946.0f, 0.0f}) {
       SetCoolerBalance(phg, phg > 0 ? 40 : 30, 35, 2);
-      QVERIFY(WhileOpen(
-          [] { QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"}); }));
+      QVERIFY(InShownModal(cool_form, [] {
+        QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
+      }));
     }
   }
 
@@ -81,7 +75,7 @@ class CoolWindowTest : public WindowTest {
     SetCoolerBalance(500, 40, 35);
     Gaervik->balance.heat = heat;
     bool exported = false;
-    QVERIFY(WhileOpen([&exported] {
+    QVERIFY(InShownModal(cool_form, [&exported] {
       QVERIFY(!cool_form->Button1->isEnabled());
       Choose(cool_form->Type_cool, 0);
       QVERIFY(cool_form->Image1->isVisible());
@@ -114,7 +108,7 @@ class CoolWindowTest : public WindowTest {
     SetCoolerBalance(500, 40, 35);
     ResetSelectionWindows(SelectionReset::Full);
     QVERIFY(cool_form->Image1->isHidden());
-    QVERIFY(WhileOpen([] {
+    QVERIFY(InShownModal(cool_form, [] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
       Click(cool_form->Button1);
@@ -133,7 +127,7 @@ class CoolWindowTest : public WindowTest {
 
   void reopeningClearsTheVoltageButNotCreate() {
     SetCoolerBalance(500, 40, 35);
-    QVERIFY(WhileOpen([] {
+    QVERIFY(InShownModal(cool_form, [] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
       Click(cool_form->Button1);
@@ -145,7 +139,7 @@ class CoolWindowTest : public WindowTest {
     } reopenings[] = {{500, "CK-W0800-2"}, {1145, "CK-W1500-3"}};
     for (const auto &r : reopenings) {
       SetCoolerBalance(r.phg, 40, 35);
-      QVERIFY(WhileOpen([&r] {
+      QVERIFY(InShownModal(cool_form, [&r] {
         QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
         QVERIFY(cool_form->Button1->isEnabled());
         QCOMPARE(cool_form->Type_cool->currentIndex(), 0);
@@ -159,7 +153,7 @@ class CoolWindowTest : public WindowTest {
   // fields the workbook is written from.
   void powerWithoutUnitListsNoUnit() {
     SetCoolerBalance(500, 40, 35);
-    QVERIFY(WhileOpen([] {
+    QVERIFY(InShownModal(cool_form, [] {
       Choose(cool_form->Type_cool, 0);
       Choose(cool_form->Volt_cool, 0);
       Click(cool_form->Button1);
@@ -173,7 +167,7 @@ class CoolWindowTest : public WindowTest {
     };
     for (const auto &c : cases) {
       SetCoolerBalance(c.phg, c.temax, 35);
-      QVERIFY(WhileOpen([&c] {
+      QVERIFY(InShownModal(cool_form, [&c] {
         Click(cool_form->Button1);
         QCOMPARE(cool_form->Memo1->text(), QString(c.text));
         QVERIFY(cool_form->Button2->isEnabled());

@@ -14,21 +14,6 @@ using namespace testing_ui;
 
 namespace {
 
-// Shows the heater window modally and runs `act` while it is shown. The window is closed
-// with its close box if `act` leaves it open (a failed check included). False when the test
-// has failed; `result` gets the modal result.
-[[nodiscard]] bool Open(int *result, const std::function<void()> &act) {
-  auto show = [result] {
-    const int r = heat_form->ShowModal();
-    if (result != nullptr) *result = r;
-  };
-  return InModalWindow(heat_form, show, act);
-}
-
-[[nodiscard]] bool Open(const std::function<void()> &act) {
-  return Open(nullptr, act);
-}
-
 // A heat balance that needs 65 W with constant operation and 165 W with periodic.
 void SetHeaterBalance(int32_t vent, int32_t cooler) {
   Gaervik->balance.K = 5.5f;
@@ -50,7 +35,7 @@ class HeatWindowTest : public WindowTest {
   void captionsFollowTheLanguageAtEveryShowing() {
     SetHeaterBalance(0, 0);
     Gaervik->t_lang = 2;
-    QVERIFY(Open([] {
+    QVERIFY(InShownModal(heat_form, [] {
       QCOMPARE(heat_form->windowTitle(), QString("Choosing of heater"));
       QCOMPARE(heat_form->box1->itemText(1), QString("Cycling"));
       QCOMPARE(heat_form->Button2->text(), QString("Save into report"));
@@ -65,7 +50,7 @@ class HeatWindowTest : public WindowTest {
     const QString english_list = heat_form->Memo1->text();
     QVERIFY(english_list.endsWith("x 1 pcs."));
     Gaervik->t_lang = 1;
-    QVERIFY(Open([&english_list] {
+    QVERIFY(InShownModal(heat_form, [&english_list] {
       QCOMPARE(heat_form->windowTitle(), QString("Подбор обогрева"));
       QCOMPARE(heat_form->check_compact->text(), QString("Использовать компактные обогреватели"));
       // Choices and list stay as they were, the list in its own language.
@@ -81,12 +66,12 @@ class HeatWindowTest : public WindowTest {
     Gaervik->sw_heat = 1;
     ResetSelectionWindows(SelectionReset::PictureHiding);
     QVERIFY(heat_form->Image1->isHidden());
-    QVERIFY(Open([] { QVERIFY(heat_form->Image1->isVisible()); }));
+    QVERIFY(InShownModal(heat_form, [] { QVERIFY(heat_form->Image1->isVisible()); }));
   }
 
   void modeAndOptionsEmptyTheList() {
     SetHeaterBalance(0, 0);
-    QVERIFY(Open([] {
+    QVERIFY(InShownModal(heat_form, [] {
       Choose(heat_form->box1, 0);
       QVERIFY(heat_form->Button1->isEnabled());
       QVERIFY(!heat_form->Button2->isEnabled());
@@ -118,7 +103,7 @@ class HeatWindowTest : public WindowTest {
     SetHeaterBalance(0, 0);
     Gaervik->Image2->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, climate::kPicHeaters);
     int result = -1;
-    QVERIFY(Open(&result, [] {
+    QVERIFY(InShownModal(heat_form, &result, [] {
       Choose(heat_form->box1, 1);
       Tick(heat_form->check_compact);
       Click(heat_form->Button1);
@@ -142,7 +127,7 @@ class HeatWindowTest : public WindowTest {
     for (const auto &[vent, cooler] : {std::pair{1, 0}, std::pair{0, 1}}) {
       SetHeaterBalance(vent, cooler);
       Gaervik->Total_spec->setEnabled(false);
-      QVERIFY(Open([] {
+      QVERIFY(InShownModal(heat_form, [] {
         Choose(heat_form->box1, 0);
         Click(heat_form->Button1);
         Click(heat_form->Button2);

@@ -23,20 +23,6 @@ void SetFanBalance(int heat, int t_lang = 1) {
   Gaervik->t_lang = t_lang;
 }
 
-// Shows the window modally, runs `act` in it and closes it with the close box if `act` left
-// it open. False when the test has failed; `result` gets the modal result.
-[[nodiscard]] bool InWindow(int *result, const std::function<void()> &act) {
-  auto show = [result] {
-    const int r = vent_form->ShowModal();
-    if (result != nullptr) *result = r;
-  };
-  return InModalWindow(vent_form, show, act);
-}
-
-[[nodiscard]] bool InWindow(const std::function<void()> &act) {
-  return InWindow(nullptr, act);
-}
-
 void ChooseAndCreate(int altitude, int voltage) {
   Choose(vent_form->Point_sea, altitude);
   Choose(vent_form->Volt_vent, voltage);
@@ -58,7 +44,7 @@ class VentWindowTest : public WindowTest {
     vent_form->setWindowTitle("x");
     vent_form->Volt_vent->setItemText(1, "x");
     vent_form->Image1->hide();  // as a picture-hiding reset leaves it
-    QVERIFY(InWindow([] {
+    QVERIFY(InShownModal(vent_form, [] {
       QVERIFY(vent_form->Image1->isVisible());
       QCOMPARE(vent_form->Image1->pictureIndex(), 3);
       QCOMPARE(vent_form->Image1->pictureList(), vent_form->ImageList1);
@@ -85,7 +71,7 @@ class VentWindowTest : public WindowTest {
     SetFanBalance(0);
     QString first;
     int result = -1;
-    QVERIFY(InWindow(&result, [&first] {
+    QVERIFY(InShownModal(vent_form, &result, [&first] {
       Choose(vent_form->Point_sea, 0);
       QVERIFY(!vent_form->Button1->isEnabled());
       Choose(vent_form->Volt_vent, 0);
@@ -111,7 +97,7 @@ class VentWindowTest : public WindowTest {
   void withHeaterListsTwoEnglishLinesAndExportsToTheSecondSlot() {
     SetFanBalance(1, 2);
     vent_form->fields.term_name = "earlier";
-    QVERIFY(InWindow([] {
+    QVERIFY(InShownModal(vent_form, [] {
       ChooseAndCreate(0, 1);
       QCOMPARE(LineCount(vent_form->Memo1->text()), 2);
       QVERIFY(vent_form->Memo1->text().startsWith("FK-270-115 - Fan filter, 230/270 m3/hour"));
@@ -126,7 +112,7 @@ class VentWindowTest : public WindowTest {
 
   void altitudeChangeClearsVoltageAndList() {
     SetFanBalance(0);
-    QVERIFY(InWindow([] {
+    QVERIFY(InShownModal(vent_form, [] {
       ChooseAndCreate(0, 0);
       Choose(vent_form->Point_sea, 1);
       QCOMPARE(vent_form->Volt_vent->currentIndex(), -1);
@@ -143,13 +129,13 @@ class VentWindowTest : public WindowTest {
   void closeBoxKeepsChoicesAndListThenNoSolutionEmptiesItems() {
     SetFanBalance(0);
     int result = -1;
-    QVERIFY(InWindow(&result, [] { ChooseAndCreate(0, 0); }));
+    QVERIFY(InShownModal(vent_form, &result, [] { ChooseAndCreate(0, 0); }));
     QCOMPARE(result, int(QDialog::Rejected));
     const QString list = vent_form->Memo1->text();
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     // A heavier load, seen by the next activation: 3.1 · 1945 / 10 = 602.95 m³/h.
     Gaervik->balance.PHG = 2000;
-    QVERIFY(InWindow([&list] {
+    QVERIFY(InShownModal(vent_form, [&list] {
       QCOMPARE(vent_form->Point_sea->currentIndex(), 0);
       QCOMPARE(vent_form->Volt_vent->currentIndex(), 0);
       QCOMPARE(vent_form->Memo1->text(), list);
