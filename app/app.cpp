@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+#include <clocale>
+
 #include "app/Totalsp.h"
 #include "app/a_SW.h"
 #include "app/abouttervax.h"
@@ -23,6 +25,10 @@ static void InitAssets() {
 namespace climate {
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
+  // The application object has set the C library's locale from the desktop's. Its numbers
+  // stay those of "C": the files the program writes must be the same on every desktop (a
+  // Russian one writes decimal commas), and the interface formats its numbers itself.
+  std::setlocale(LC_NUMERIC, "C");
   setApplicationName(QStringLiteral("norda-aervik"));
   // The windows are designed for Tahoma and Verdana; where those are missing, the DejaVu
   // faces of the same proportions stand in.

@@ -1,7 +1,7 @@
 #include "balance/decision_note.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 
 #include "app/lang.h"
@@ -12,14 +12,15 @@
 namespace climate {
 namespace {
 
-// `value` with `decimals` digits after the separator; no "-0".
+// `value` with `decimals` digits after the separator, the separator of the language (whatever
+// the C library's locale says); no "-0".
 std::string Fixed(float value, int decimals, int32_t t_lang) {
   const double scale = std::pow(10.0, decimals);
   double v = static_cast<double>(value);
   if (std::round(v * scale) == 0) v = 0;
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  std::string text = buf;
+  const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  std::string text(buf, res.ptr);
   if (t_lang == kRussian) {
     for (char &c : text) {
       if (c == '.') c = ',';

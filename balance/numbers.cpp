@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace climate {
 
@@ -16,8 +15,9 @@ std::string RoundHalfEven(float value) {
   // nearbyint rounds in the default mode, to nearest with ties to even.
   const double rounded = std::nearbyint(static_cast<double>(value));
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.0f", rounded == 0 ? 0.0 : rounded);
-  return buf;
+  const auto res = std::to_chars(buf, buf + sizeof buf, rounded == 0 ? 0.0 : rounded,
+                                 std::chars_format::fixed, 0);
+  return std::string(buf, res.ptr);
 }
 
 }  // namespace climate

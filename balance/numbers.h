@@ -1,4 +1,6 @@
 // Numbers written into texts (Qt-free): the dew-point label and the no-solution messages.
+// They never follow the C library's locale: a desktop that writes decimal commas changes
+// nothing here.
 #pragma once
 
 #include <string>

@@ -3,6 +3,8 @@
 #include <xlsxwriter.h>
 
 #include <cerrno>
+#include <charconv>
+#include <clocale>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -99,8 +101,36 @@ std::string ReadAll(const fs::path &file) {
   return std::move(bytes).str();
 }
 
+// The library writes the workbook's own numbers (the page margins, numeric cells) with the C
+// library's printf, which follows the numeric locale: on a desktop that writes decimal commas
+// the file would read "0,7" where its format wants "0.7", and spreadsheet readers refuse it.
+// While a workbook is written the numeric locale is "C"; afterwards it is the caller's again.
+class CNumbers {
+ public:
+  CNumbers() {
+    if (const char *current = std::setlocale(LC_NUMERIC, nullptr)) previous_ = current;
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  ~CNumbers() {
+    if (!previous_.empty()) std::setlocale(LC_NUMERIC, previous_.c_str());
+  }
+  CNumbers(const CNumbers &) = delete;
+  CNumbers &operator=(const CNumbers &) = delete;
+
+ private:
+  std::string previous_;
+};
+
+// A whole number written in decimal digits, read without regard to any locale.
+double WholeNumber(const std::string &digits) {
+  double value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
+}
+
 // Assembles the workbook in a private temporary folder and returns its bytes.
 std::string WorkbookBytes(const WorkbookData &data) {
+  const CNumbers c_numbers;
   const PrivateFolder folder;
   const fs::path book_path = folder.path() / "book.xlsx";
   const std::string book = book_path.string();
@@ -115,9 +145,8 @@ std::string WorkbookBytes(const WorkbookData &data) {
     const lxw_row_t row = static_cast<lxw_row_t>(at.first - 1);
     const lxw_col_t col = static_cast<lxw_col_t>(at.second - 1);
     const lxw_error written =
-        IsWholeNumber(text)
-            ? worksheet_write_number(sheet, row, col, std::strtod(text.c_str(), nullptr), nullptr)
-            : worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
+        IsWholeNumber(text) ? worksheet_write_number(sheet, row, col, WholeNumber(text), nullptr)
+                            : worksheet_write_string(sheet, row, col, text.c_str(), nullptr);
     if (written != LXW_NO_ERROR) {
       // Nothing of a refused workbook is kept.
       workbook_close(workbook);

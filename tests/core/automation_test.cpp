@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -33,9 +34,11 @@ std::vector<std::string> ReadBack(const fs::path &file) {
   return test_support::ReadBackThroughService(file);
 }
 #else
-// Rows of the workbook as the reader prints them: one JSON list per line.
-std::vector<std::string> ReadBack(const fs::path &file) {
-  const std::string command = "/usr/bin/python3 " READ_XLSX_SCRIPT " '" + file.string() + "'";
+// What the reader prints for the workbook, one line each: its rows as JSON lists, or with
+// "--members" its archive's members and their hashes.
+std::vector<std::string> ReadBack(const fs::path &file, const std::string &option = "") {
+  const std::string command =
+      "/usr/bin/python3 " READ_XLSX_SCRIPT " " + option + " '" + file.string() + "'";
   std::unique_ptr<FILE, int (*)(FILE *)> pipe(popen(command.c_str(), "r"), pclose);
   std::vector<std::string> lines;
   if (!pipe) return lines;
@@ -191,6 +194,22 @@ TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {
   EXPECT_EQ(ReadBack(file).size(), 3u);
   EXPECT_TRUE(fs::is_empty(scratch));
 }
+
+#ifndef _WIN32
+// A desktop in a language that writes decimal commas sets the C library's numbers to them; the
+// workbook's own numbers (its page margins, the quantities) must not follow.
+TEST_F(Spreadsheet, AWorkbookSavedInTheUsersLocaleIsTheOneSavedInC) {
+  const std::string previous = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+  ExportToSpreadsheet(kRows, (dir_ / "c.xlsx").string());
+  const bool russian = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr;
+  if (russian) ExportToSpreadsheet(kRows, (dir_ / "ru.xlsx").string());
+  std::setlocale(LC_ALL, previous.c_str());
+  ASSERT_TRUE(russian) << "no locale ru_RU.UTF-8: the build makes one and names it in LOCPATH";
+  EXPECT_EQ(ReadBack(dir_ / "ru.xlsx").size(), 3u);
+  EXPECT_EQ(ReadBack(dir_ / "ru.xlsx", "--members"), ReadBack(dir_ / "c.xlsx", "--members"));
+}
+#endif
 
 TEST_F(Spreadsheet, LateBoundCallsAndTheirErrors) {
   ObjectPtr excel = CreateObject("excel.application");  // identifiers ignore letter case
