@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QPointer>
+#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
 #include <QWindow>
@@ -86,10 +87,11 @@ void ClickOnEnter(QAbstractButton *button) {
 
 namespace {
 
-// Moves the frame of a window to the corner once the window manager has put a frame round
-// it. A position given earlier places the client area at the corner and leaves the title
-// bar above the screen; the frame's size is known only after the window manager has framed
-// the window, which it does in its own time after the window is shown.
+// Moves the frame of a window to the top-left corner of the screen's available area (the
+// screen less the panels a desktop keeps along its edges) once the window manager has put a
+// frame round it. A position given earlier places the client area at the corner and leaves
+// the title bar above the screen; the frame's size is known only after the window manager has
+// framed the window, which it does in its own time after the window is shown.
 class FrameToCorner final : public QObject {
  public:
   FrameToCorner(QWidget *window, QWindow *handle) : QObject(handle), window_(window) {}
@@ -102,7 +104,9 @@ class FrameToCorner final : public QObject {
     const QMargins frame = static_cast<QWindow *>(watched)->frameMargins();
     if (frame.isNull() || !window_) return false;  // not framed yet: no window manager so far
     done_ = true;
-    window_->setGeometry(QRect(QPoint(frame.left(), frame.top()), window_->size()));
+    const QRect area = window_->screen()->availableGeometry();
+    window_->setGeometry(
+        QRect(area.topLeft() + QPoint(frame.left(), frame.top()), window_->size()));
     deleteLater();
     return false;
   }

@@ -30,7 +30,8 @@ QColor ReadableColour(const QColor &preferred, const QColor &background,
 void ClickOnEnter(QAbstractButton *button);
 
 // Puts the outer frame of a top-level window that is being shown, its title bar included, at
-// the top-left corner of the screen, as soon as the window manager has framed it.
+// the top-left corner of the screen's available area, below or beside any desktop panel, as
+// soon as the window manager has framed it.
 void PlaceFrameAtTopLeft(QWidget *window);
 
 // Installs the toolkit's own Russian texts (file dialog, context menus, standard buttons)
