@@ -66,7 +66,30 @@ inline const char *InInterfaceLanguage(const Text &text, int32_t t_lang) {
 inline constexpr Text kUnitWord{"шт.", "pcs."};
 
 // The accessible name of the selection windows' list boxes.
-inline constexpr const char *kListBoxName = "Список оборудования";
+inline constexpr Text kListBoxName{"Список оборудования", "Specification"};
+
+// The caption of the file dialogs of the save window.
+inline constexpr Text kSaveAsCaption{"Сохранить как", "Save As"};
+
+// Shown at a numeric field when text put into it (pasted or dropped) is not a number it takes.
+inline constexpr Text kNotANumber{"Здесь нужно целое число от 0 до 9999",
+                                  "A whole number from 0 to 9999 is needed here"};
+
+// The toolkit's own texts that its Russian translation lacks: context, English, Russian.
+struct ToolkitText {
+  const char *context;
+  const char *english;
+  const char *russian;
+};
+inline constexpr std::array<ToolkitText, 7> kToolkitTexts{{
+    {"QAbstractFileIconProvider", "Drive", "Диск"},
+    {"QAbstractFileIconProvider", "File", "Файл"},
+    {"QAbstractFileIconProvider", "File Folder", "Папка с файлами"},
+    {"QAbstractFileIconProvider", "Folder", "Папка"},
+    {"QAbstractFileIconProvider", "Alias", "Псевдоним"},
+    {"QAbstractFileIconProvider", "Shortcut", "Ярлык"},
+    {"QAbstractFileIconProvider", "Unknown", "Неизвестный"},
+}};
 
 // ---------------------------------------------------------------------------------------
 // Main window.
@@ -120,7 +143,8 @@ inline constexpr std::array<Entry, 32> kSwitchTable{{
 // The two design texts that differ from the Russian column of the switch table.
 inline constexpr const char *kDesignCaption = "Конфигуратор \"Norda aervik\" - Tervax - RU";
 inline constexpr const char *kDesignGroupBox4 = "4. Температура внутри шкафа";
-inline constexpr const char *kDesignMenuAbout = "О программе";
+// "&" marks the letter of the menu item's mnemonic (Alt+О).
+inline constexpr const char *kDesignMenuAbout = "&О программе";
 
 // Messages of the select button and of the inside-temperature check.
 inline constexpr Text kMissingPrefix{"Не заполненно поле: ", "Please, choosing: "};
@@ -135,9 +159,9 @@ inline constexpr Text kZeroSurface{
     "The surface of the enclosure is zero for these dimensions, no calculation is possible.\r"
     "Please check the height, width and depth!"};
 
-// Accessible names of the two suggestion texts.
-inline constexpr const char *kFirstSuggestionName = "Первое предложение";
-inline constexpr const char *kSecondSuggestionName = "Второе предложение";
+// What a screen reader calls the two suggestion texts while they show nothing.
+inline constexpr Text kFirstSuggestionName{"Первое предложение", "First suggestion"};
+inline constexpr Text kSecondSuggestionName{"Второе предложение", "Second suggestion"};
 
 // Suggestion texts.
 inline constexpr Text kNoEquipment{"оборудование микроклимата\rне требуется!!",

@@ -4,6 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/lang.h"
+#include "app/look.h"
+#include "app/widgets.h"
+
 namespace climate {
 namespace {
 
@@ -23,6 +27,9 @@ void ShowBox(QMessageBox::Icon icon, QWidget *parent, const QString &text) {
   QFont font = QApplication::font();
   font.setPointSize(8);
   box.setFont(parent ? parent->window()->font() : font);
+  // Enter clicks OK once when pressed; the repeats of an Enter held since it pressed the button
+  // that brought the message do not, so the message stays to be read.
+  for (QAbstractButton *button : box.buttons()) ClickOnEnter(button);
   box.exec();
 }
 
@@ -36,9 +43,11 @@ class DialogPresenter final : public MessagePresenter {
   }
   std::optional<QString> SaveFileName(QWidget *parent, const QString &,
                                       const QString &current) override {
-    // No filter, no default extension, no title of its own, no question about overwriting.
-    const QString name = QFileDialog::getSaveFileName(parent, QString(), current, QString(),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    // No filter, no default extension, no question about overwriting; the system's usual
+    // caption, in the interface language, given so that every kind of dialog shows it.
+    const QString name =
+        QFileDialog::getSaveFileName(parent, ErrorText(kSaveAsCaption), current, QString(), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return name;
   }

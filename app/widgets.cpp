@@ -1,19 +1,22 @@
 #include "app/widgets.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QSvgRenderer>
 #include <QToolTip>
+#include <QValidator>
 
 #include <algorithm>
 #include <stdexcept>
@@ -253,13 +256,77 @@ void TLabel::paintEvent(QPaintEvent *) {
                         isEnabled(), ShownText(), foregroundRole());
 }
 
-TLinkLabel::TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry)
-    : TLabel(parent, name, geometry) {
+namespace {
+
+// A suggestion text as a screen reader meets it: a link that can be pressed while a click on it
+// opens a window, plain text otherwise; named by the words it shows, described by the figures
+// behind it (its accessible description).
+class LinkLabelAccessible final : public QAccessibleWidget {
+ public:
+  explicit LinkLabelAccessible(TLinkLabel *label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  QAccessible::Role role() const override {
+    return Label()->IsActive() ? QAccessible::Link : QAccessible::StaticText;
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.linked = Label()->IsActive();
+    return state;
+  }
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return Label()->SpokenName();
+    return QAccessibleWidget::text(kind);
+  }
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (Label()->IsActive()) names.prepend(pressAction());
+    return names;
+  }
+  void doAction(const QString &action) override {
+    if (action == pressAction()) {
+      if (Label()->IsActive()) emit Label()->clicked();
+      return;
+    }
+    QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  TLinkLabel *Label() const { return static_cast<TLinkLabel *>(widget()); }
+};
+
+QAccessibleInterface *AccessibleLinkLabels(const QString &class_name, QObject *object) {
+  if (class_name == QLatin1String(TLinkLabel::staticMetaObject.className())) {
+    return new LinkLabelAccessible(static_cast<TLinkLabel *>(object));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TLinkLabel::TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry,
+                       const Text &empty_name)
+    : TLabel(parent, name, geometry), empty_name_(empty_name) {
+  static const bool accessible = (QAccessible::installFactory(AccessibleLinkLabels), true);
+  Q_UNUSED(accessible);
   SetActive(false);
 }
 
+QString TLinkLabel::SpokenName() const {
+  const QString shown = ShownText().simplified();
+  return shown.isEmpty() ? ErrorText(empty_name_) : shown;
+}
+
 void TLinkLabel::SetActive(bool active) {
+  const bool changed = active != active_;
   active_ = active;
+  if (changed) {
+    QAccessible::State states;
+    states.linked = true;
+    states.focusable = true;
+    QAccessibleStateChangeEvent event(this, states);
+    QAccessible::updateAccessibility(&event);
+  }
   QFont f = font();
   f.setBold(active);
   f.setUnderline(active);
@@ -306,14 +373,23 @@ void TLinkLabel::keyReleaseEvent(QKeyEvent *event) {
 void TLinkLabel::paintEvent(QPaintEvent *event) {
   TLabel::paintEvent(event);
   if (!hasFocus()) return;
-  QStyleOptionFocusRect frame;
-  frame.initFrom(this);
+  // The focus frame: a solid line two pixels wide round the text, in the palette's highlight
+  // colour or the nearest one that stands out from the background by the focus contrast.
+  // (The style's own dotted frame all but vanishes on some palettes.)
   const QRect text =
       fontMetrics().boundingRect(contentsRect(), static_cast<int>(alignment()), ShownText());
-  frame.rect = text.adjusted(-2, -1, 2, 1).intersected(rect());
-  frame.backgroundColor = palette().color(QPalette::Window);
+  const QRect frame = text.adjusted(-3, -2, 3, 2).intersected(rect());
+  const QColor colour = ReadableColour(palette().color(QPalette::Highlight),
+                                       palette().color(QPalette::Window), kFocusContrast);
   QPainter painter(this);
-  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+  painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(frame).adjusted(1, 1, -1, -1));
+}
+
+void Announce(QWidget *widget) {
+  QAccessibleEvent event(widget, QAccessible::Alert);
+  QAccessible::updateAccessibility(&event);
 }
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
@@ -322,6 +398,56 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     emit clicked();
   }
   QLabel::mouseReleaseEvent(event);
+}
+
+namespace {
+
+// Whole numbers of up to four digits. White space anywhere in the text is dropped first: a
+// key filter keeps typed spaces out, so only text that arrives at once can bring any.
+class FourDigits final : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString &input, int &pos) const override {
+    QString digits;
+    int cursor = pos;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+      const QChar c = input.at(i);
+      if (c.isSpace()) {
+        if (i < pos) --cursor;
+        continue;
+      }
+      if (c < u'0' || c > u'9') return Invalid;
+      digits += c;
+    }
+    if (digits.size() > 4) return Invalid;
+    input = digits;
+    pos = cursor;
+    return Acceptable;
+  }
+};
+
+}  // namespace
+
+TNumberField::TNumberField(QWidget *parent, const QString &name, const QRect &geometry)
+    : QLineEdit(parent) {
+  setObjectName(name);
+  setGeometry(geometry);
+  setValidator(new FourDigits(this));
+  connect(this, &QLineEdit::inputRejected, this, [this] { Refused(); });
+}
+
+void TNumberField::keyPressEvent(QKeyEvent *event) {
+  // A paste by key is text that arrives at once; every other key is typing.
+  typing_ = !event->matches(QKeySequence::Paste);
+  QLineEdit::keyPressEvent(event);
+  typing_ = false;
+}
+
+void TNumberField::Refused() {
+  if (typing_) return;
+  QApplication::beep();
+  QToolTip::showText(mapToGlobal(QPoint(0, height())), ErrorText(kNotANumber), this, rect(), 4000);
 }
 
 TForm::TForm(QWidget *parent, const QString &name, QSize client, const QString &font_family,

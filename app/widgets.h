@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -146,14 +147,20 @@ class TLabel : public QLabel {
 // A text label that can act as a link: while active it shows the link style and the hand
 // cursor, takes the keyboard focus from Tab and shows a focus frame, and reports clicks and
 // Enter, Return or Space pressed on it; otherwise it is plain text that ignores them and
-// takes no focus.
+// takes no focus. A screen reader meets it the same way: a link with a press action while
+// active, plain text otherwise, named by the words it shows and described by its
+// accessible description.
 class TLinkLabel : public TLabel {
   Q_OBJECT
  public:
-  TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry);
+  // `empty_name` names the label for a screen reader while it shows no text.
+  TLinkLabel(QWidget *parent, const QString &name, const QRect &geometry, const Text &empty_name);
 
   void SetActive(bool active);
   bool IsActive() const { return active_; }
+  // The name a screen reader reads: the text as shown, its lines joined by spaces; while it
+  // shows nothing, the name given for that, in the interface language.
+  QString SpokenName() const;
 
  signals:
   void clicked();
@@ -167,6 +174,32 @@ class TLinkLabel : public TLabel {
 
  private:
   bool active_ = false;
+  Text empty_name_;
+};
+
+// The contrast a focus frame keeps against the background it is drawn on.
+inline constexpr double kFocusContrast = 3.0;
+
+// Tells assistive technologies that the text `widget` shows is news to be read out now (the
+// result of a calculation); nothing changes on the screen.
+void Announce(QWidget *widget);
+
+// A numeric field of up to four digits. Typed keys go through the window's key filter and the
+// length limit as they come. Text that arrives at once (pasted with Ctrl+V or the context
+// menu, dropped) first loses its white space: the line break a spreadsheet cell brings along,
+// spaces around the number and digit-group spaces ("1 200", also no-break ones). What is
+// still not a number of up to four digits leaves the field as it was, with a beep and a short
+// note at the field.
+class TNumberField : public QLineEdit {
+ public:
+  TNumberField(QWidget *parent, const QString &name, const QRect &geometry);
+
+ protected:
+  void keyPressEvent(QKeyEvent *event) override;
+
+ private:
+  void Refused();
+  bool typing_ = false;  // a typed key is being handled: its refusal is silent
 };
 
 // A fixed-size dialog window of the program: fixed border, system menu, optionally a

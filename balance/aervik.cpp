@@ -1,9 +1,9 @@
 #include "balance/aervik.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
 
 #include <stdexcept>
@@ -51,14 +51,7 @@ QLabel *Caption(QWidget *parent, const char *name, int x, int y, int width) {
 }
 
 QLineEdit *NumberField(QWidget *parent, const char *name, int x, int y) {
-  auto *edit = new QLineEdit(parent);
-  edit->setObjectName(Q(name));
-  edit->setGeometry(x, y, 60, 21);
-  // At most four digits. The validator also refuses text that arrives without being typed
-  // (pasted or dropped) unless the whole result is 0 to 4 digits.
-  edit->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")), edit));
-  return edit;
+  return new climate::TNumberField(parent, Q(name), QRect(x, y, 60, 21));
 }
 
 QComboBox *List(QWidget *parent, const char *name, const QRect &geometry,
@@ -170,6 +163,11 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   GroupBox4->setTitle(Q(T::kDesignGroupBox4));
   N1->setText(Q(T::kDesignMenuAbout));
 
+  // Where the keyboard was last among the inputs and buttons, to go back to from the menu bar.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    if (now != nullptr && centralWidget()->isAncestorOf(now)) last_focus_ = now;
+  });
+
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   move(0, 0);
   FormCreate();
@@ -222,14 +220,14 @@ void TGaervik::BuildResults(QWidget *client) {
   Button1 = climate::MakeButton(GroupBox6, QStringLiteral("Button1"), QRect(16, 22, 289, 35));
   Image2 = new TImage(GroupBox6, QStringLiteral("Image2"), QRect(16, 74, 100, 100));
   Image2->hide();
-  name_p1 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p1"), QRect(122, 108, 196, 60));
+  name_p1 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p1"), QRect(122, 108, 196, 60),
+                                    T::kFirstSuggestionName);
   name_p1->setText(QStringLiteral("name_p1"));
-  name_p1->setAccessibleName(Q(T::kFirstSuggestionName));
   Image3 = new TImage(GroupBox6, QStringLiteral("Image3"), QRect(16, 180, 100, 100));
   Image3->hide();
-  name_p2 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p2"), QRect(122, 222, 196, 40));
+  name_p2 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p2"), QRect(122, 222, 196, 40),
+                                    T::kSecondSuggestionName);
   name_p2->setText(QStringLiteral("name_p2"));
-  name_p2->setAccessibleName(Q(T::kSecondSuggestionName));
   Total_spec =
       climate::MakeButton(GroupBox6, QStringLiteral("Total_spec"), QRect(16, 298, 289, 38));
   Total_spec->setEnabled(false);
@@ -317,6 +315,7 @@ void TGaervik::box7Change() {
     climate::SetText(t_lang, T::kMinAboveMax, message);
     climate::ShowInformation(this, Q(message));
     box7->setCurrentIndex(-1);
+    box7->setFocus(Qt::OtherFocusReason);  // the input to choose again
   }
 }
 
@@ -344,14 +343,19 @@ std::optional<climate::EnclosureInput> TGaervik::ReadEnclosure() {
       {box2, label6},  {Edit4, label8}, {box3, label9},  {box4, label10},
       {box5, label11}, {box6, label14}, {box7, label15}};
   std::vector<std::string> missing;
+  QWidget *first_missing = nullptr;
   for (const auto &[input, label] : inputs) {
     const auto *edit = qobject_cast<QLineEdit *>(input);
     const bool empty =
         edit ? edit->text().isEmpty() : static_cast<QComboBox *>(input)->currentIndex() < 0;
-    if (empty) missing.push_back(U(label->text()));
+    if (!empty) continue;
+    missing.push_back(U(label->text()));
+    if (first_missing == nullptr) first_missing = input;
   }
   if (auto message = climate::MissingInputsMessage(missing, t_lang)) {
     climate::ShowInformation(this, Q(*message));
+    // The user goes on where the message sends them.
+    first_missing->setFocus(Qt::OtherFocusReason);
     return std::nullopt;
   }
 
@@ -373,6 +377,13 @@ std::optional<climate::EnclosureInput> TGaervik::ReadEnclosure() {
     std::string message;
     climate::SetText(t_lang, T::kZeroSurface, message);
     climate::ShowInformation(this, Q(message));
+    // The first dimension entered as 0 is one of those to correct.
+    for (QLineEdit *dimension : {Edit1, Edit2, Edit3}) {
+      if (FieldValue(dimension) == 0) {
+        dimension->setFocus(Qt::OtherFocusReason);
+        break;
+      }
+    }
     return std::nullopt;
   }
   return in;
@@ -396,6 +407,12 @@ void TGaervik::ShowDecision(const climate::HeatBalance &result) {
   if (plan.name_p1) name_p1->setText(Q(*plan.name_p1));
   if (plan.name_p2) name_p2->setText(Q(*plan.name_p2));
   Status_alarm->setText(Q(plan.status_alarm));
+
+  // A screen reader reads out the outcome: the suggestions, or that the range has none.
+  for (QLabel *outcome : {static_cast<QLabel *>(name_p1), static_cast<QLabel *>(name_p2),
+                          static_cast<QLabel *>(Status_alarm)}) {
+    if (!outcome->text().isEmpty()) climate::Announce(outcome);
+  }
 }
 
 void TGaervik::name_p1Click() {
@@ -411,7 +428,11 @@ void TGaervik::Total_specClick() {
 }
 
 void TGaervik::N1Click() {
+  const QPointer<QWidget> back = last_focus_;
   about_SW->ShowModal();
+  // Opened from the menu bar with the keyboard, the focus would stay on the menu bar: it goes
+  // back to the input or button the user left.
+  if (back != nullptr && back->isEnabled()) back->setFocus(Qt::OtherFocusReason);
 }
 
 void TGaervik::ApplyLanguage(int32_t lang) {

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstdint>
@@ -135,6 +136,7 @@ class TGaervik : public QMainWindow {
   void ShowDecision(const climate::HeatBalance &result);
   void ApplyLanguage(int32_t t_lang);
   bool activated_ = false;
+  QPointer<QWidget> last_focus_;  // the last input or button that had the keyboard focus
 };
 
 extern TGaervik *Gaervik;

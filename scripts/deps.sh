@@ -12,6 +12,10 @@ qt6-qpa-plugins qt6-translations-l10n libxlsxwriter-dev python3 python3-openpyxl
 fonts-dejavu-core fonts-dejavu-extra dpkg-dev desktop-file-utils appstream lintian ninja-build
 clang-format"
 
+# The tests on a real desktop: the users' locale made with localedef, an X server with a window
+# manager, the session bus and the accessibility service that screen readers use.
+PACKAGES="$PACKAGES locales xvfb openbox x11-utils dbus-daemon at-spi2-core"
+
 # The core built for Windows and tested under Wine (scripts/windows-core.sh): the cross
 # compilers, Wine, GoogleTest's sources, and the tools that unpack and patch Debian's
 # source packages.

@@ -15,7 +15,12 @@ void TSelectionForm::BuildList(const QRect &group, QWidget *buttons_parent, cons
       MakeButton(buttons_parent ? buttons_parent : GroupBox1, QStringLiteral("Button2"), button2);
   Button2->setEnabled(false);
   Memo1 = new TMemo(GroupBox1, QStringLiteral("Memo1"), memo);
-  Memo1->setAccessibleName(QString::fromUtf8(kListBoxName));
+}
+
+void TSelectionForm::showEvent(QShowEvent *event) {
+  // Named for a screen reader in the language the window opens in.
+  Memo1->setAccessibleName(ErrorText(kListBoxName));
+  TForm::showEvent(event);
 }
 
 void TSelectionForm::ClearList() {

@@ -29,6 +29,7 @@ class TSelectionForm : public TForm {
   bool ItemsListed() const { return items_listed_; }
 
  protected:
+  void showEvent(QShowEvent *event) override;
   // Builds the list group with the list box and the two buttons, both disabled; the
   // buttons lie in `buttons_parent` (the group itself, or the window above it).
   void BuildList(const QRect &group, QWidget *buttons_parent, const QRect &button1,

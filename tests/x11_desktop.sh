@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs a command on a real X11 desktop: an Xvfb screen with the openbox window manager, as a
-# user's desktop has one. The command finds the display in DISPLAY and Qt's X11 platform in
-# QT_QPA_PLATFORM; the server and the window manager go when it ends, and its exit status is
-# the script's.
+# user's desktop has one, and a session bus with the accessibility service that screen readers
+# use, switched on. The command finds the display in DISPLAY and Qt's X11 platform in
+# QT_QPA_PLATFORM; the server, the window manager and the buses go when it ends, and its exit
+# status is the script's.
 #   x11_desktop.sh COMMAND [ARGUMENTS...]
 set -eu
 work=$(mktemp -d "${TMPDIR:-/tmp}/aervik-x11.XXXXXX")
@@ -35,4 +36,10 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
   fi
   sleep 0.1
 done
-QT_QPA_PLATFORM=xcb "$@"
+# The session bus, and on it the accessibility bus of the desktop's assistive technology
+# service (at-spi2-core), switched on as a screen reader switches it on.
+QT_QPA_PLATFORM=xcb dbus-run-session -- sh -c '
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled \
+    variant:boolean:true >/dev/null &&
+    exec "$@"' x11_desktop "$@"

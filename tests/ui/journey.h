@@ -22,6 +22,8 @@ inline const Enclosure kHeaterAndFan{"2000", "800", "600", 0, 0, "500", 35, -5, 
 inline const Enclosure kCoolerAlone{"2000", "600", "500", 0, 1, "800", 45, 5, 60, 35, 20};
 // Needs no equipment.
 inline const Enclosure kNothing{"2000", "800", "600", 0, 0, "100", 20, 10, 10, 40, 5};
+// No item of the range holds it.
+inline const Enclosure kNoSolution{"1000", "1000", "1000", 0, 0, "2750", 35, 30, 10, 25, 0};
 
 // Fills every input and presses the select button.
 void Select(const Enclosure &e);

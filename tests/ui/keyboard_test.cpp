@@ -6,11 +6,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/a_SW.h"
+#include "app/look.h"
 #include "balance/aervik.h"
 #include "report/save.h"
 #include "selection/cool.h"
 #include "selection/heat.h"
 #include "selection/venti.h"
+#include "tests/ui/dark_palette.h"
 #include "tests/ui/journey.h"
 #include "tests/ui/ui_harness.h"
 
@@ -165,16 +168,91 @@ class KeyboardTest : public WindowTest {
     QCOMPARE(Focused(), QString("Total_spec"));
   }
 
-  void theFocusedSuggestionShowsAFrame() {
+  void theFocusedSuggestionShowsAFrameThatStandsOut_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark") << DarkPalette();
+  }
+
+  void theFocusedSuggestionShowsAFrameThatStandsOut() {
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
     Select(kHeaterAndFan);
     Activate(Gaervik);
     Gaervik->Button1->setFocus(Qt::TabFocusReason);
     const QImage plain = Gaervik->name_p1->grab().toImage();
     Press(Qt::Key_Tab);
     QVERIFY(Gaervik->name_p1->hasFocus());
-    QVERIFY(Gaervik->name_p1->grab().toImage() != plain);
+    const QImage framed = Gaervik->name_p1->grab().toImage();
+    // The frame is what focus adds; each of its pixels stands out from the background by 3:1.
+    const QColor background = palette.color(QPalette::Window);
+    int pixels = 0;
+    double weakest = 21;
+    for (int y = 0; y < framed.height(); ++y) {
+      for (int x = 0; x < framed.width(); ++x) {
+        if (framed.pixel(x, y) == plain.pixel(x, y)) continue;
+        ++pixels;
+        weakest = std::min(weakest, climate::ContrastRatio(framed.pixelColor(x, y), background));
+      }
+    }
+    QApplication::setPalette(QPalette());
+    QVERIFY(pixels > 0);
+    QVERIFY2(weakest >= 3.0, qPrintable(QString::number(weakest)));
     Press(Qt::Key_Tab);
     QCOMPARE(Gaervik->name_p1->grab().toImage(), plain);
+  }
+
+  void theAboutWindowFromTheMenuBarGivesTheFocusBack_data() {
+    QTest::addColumn<bool>("mnemonic");
+    QTest::newRow("Alt, then Enter") << false;
+    QTest::newRow("Alt+О") << true;
+  }
+
+  void theAboutWindowFromTheMenuBarGivesTheFocusBack() {
+    QFETCH(bool, mnemonic);
+    Gaervik->Edit3->setFocus(Qt::TabFocusReason);
+    QVERIFY(InModalWindow(
+        about_SW,
+        [mnemonic] {
+          if (mnemonic) {
+            // The letter as a Russian keyboard layout gives it.
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(u'О'),
+                                QStringLiteral("о"), Qt::AltModifier);
+          } else {
+            Press(Qt::Key_Alt);
+            Press(Qt::Key_Return);
+          }
+        },
+        [] { about_SW->close(); }));
+    Activate(Gaervik);  // the window manager's part
+    QCOMPARE(Focused(), QString("Edit3"));
+  }
+
+  void aHeldEnterLeavesTheMessageToBeRead() {
+    // Enter on the select button with nothing filled in brings the message; the repeats of
+    // the held key reach its OK button and must not close it before it is read.
+    const RealDialogs real;
+    Gaervik->Button1->setFocus(Qt::TabFocusReason);
+    bool stayed = false;
+    bool closed = false;
+    RunModal(
+        {}, [] { Press(Qt::Key_Return); },
+        [&](QWidget *box) {
+          Activate(box);
+          QWidget *ok = QApplication::focusWidget();
+          QVERIFY(ok);
+          for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+            QApplication::sendEvent(ok, &repeat);
+          }
+          stayed = box->isVisible();
+          QTest::keyClick(ok, Qt::Key_Return);  // pressed anew: read, and closed
+          closed = !box->isVisible();
+        });
+    QVERIFY(stayed);
+    QVERIFY(closed);
+    Activate(Gaervik);
+    QCOMPARE(Focused(), QString("Edit1"));  // the first input the message named
   }
 
   void enterPressesTheFocusedButtonInEveryWindow_data() {

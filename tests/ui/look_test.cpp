@@ -4,15 +4,20 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include "app/Totalsp.h"
 #include "app/a_SW.h"
@@ -421,6 +426,39 @@ class LookTest : public WindowTest {
     // The standard buttons of the message boxes as well.
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Отмена"));
+  }
+
+  void theFileDialogSpeaksTheInterfaceLanguage() {
+    // The user's folder, holding a folder of drawings, in the dialog's detail view.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("чертежи"));
+    const RealDialogs real;
+    auto show = [&dir] {
+      climate::AskSaveFileName(Gaervik, "SaveTextFileDialog1", dir.filePath("отчёт"));
+    };
+    // The texts of the dialog that come from the toolkit rather than from the user's files.
+    auto toolkit_texts = [](QFileDialog *dialog, QStringList &texts) {
+      dialog->setViewMode(QFileDialog::Detail);
+      auto *files = dialog->findChild<QTreeView *>("treeView");
+      QTRY_COMPARE(files->model()->rowCount(files->rootIndex()), 1);
+      texts << dialog->windowTitle();
+      for (int column = 0; column < files->model()->columnCount(); ++column) {
+        texts << files->model()->headerData(column, Qt::Horizontal).toString();
+      }
+      texts << files->model()->index(0, 2, files->rootIndex()).data().toString();  // its type
+      for (QLabel *label : dialog->findChildren<QLabel *>()) texts << label->text();
+      for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>()) {
+        texts << button->text() << button->toolTip();
+      }
+    };
+    QStringList russian;
+    RunModal({}, show, [&](QWidget *w) { toolkit_texts(qobject_cast<QFileDialog *>(w), russian); });
+    QCOMPARE(russian.value(0), QString("Сохранить как"));
+    QCOMPARE(russian.filter(QRegularExpression("[A-Za-z]")), QStringList());
+    Gaervik->lang_m_2_2Click();
+    QString english;
+    RunModal({}, show, [&](QWidget *w) { english = w->windowTitle(); });
+    QCOMPARE(english, QString("Save As"));
   }
 
   void suggestionTooltipsGiveTheFiguresBehindTheDecision() {

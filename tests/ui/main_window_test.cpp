@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <functional>
 #include <initializer_list>
@@ -31,8 +32,6 @@ namespace {
 void Fill(const Enclosure &e) {
   FillEnclosure(e);
 }
-
-const Enclosure kNoSolution{"1000", "1000", "1000", 0, 0, "2750", 35, 30, 10, 25, 0};
 
 }  // namespace
 
@@ -109,16 +108,29 @@ class MainWindowTest : public WindowTest {
     QTest::keyClick(e, Qt::Key_Backspace);
     QCOMPARE(e->text(), QString("123"));
 
-    // Text that arrives without being typed gets in only as 0 to 4 digits in all.
-    e->clear();
-    for (const char *refused : {"12345", "12a", "-5", " 1"}) {
-      QGuiApplication::clipboard()->setText(refused);
-      e->paste();
-      QCOMPARE(e->text(), QString());
+    // A fifth digit typed is refused without a word, as before.
+    QTest::keyClicks(e, "45");
+    QCOMPARE(e->text(), QString("1234"));
+    QVERIFY(!QToolTip::isVisible());
+
+    // Text pasted from the clipboard, as a spreadsheet cell or a document gives it: white space
+    // and digit-group spaces go; anything else leaves the field as it was and says so.
+    const struct {
+      const char *pasted;
+      const char *taken;  // nullptr: refused
+    } pastes[] = {{"1200\r\n", "1200"}, {"1200\n", "1200"},     {"1 200", "1200"},
+                  {" 800", "800"},      {"1\u00A0200", "1200"}, {"\t0042 ", "0042"},
+                  {"12345", nullptr},   {"12a", nullptr},       {"-5", nullptr},
+                  {"1 200 5", nullptr}, {"1,5", nullptr}};
+    for (const auto &paste : pastes) {
+      e->setText("7");
+      e->selectAll();  // pasted over the number the field holds
+      QToolTip::hideText();
+      QGuiApplication::clipboard()->setText(QString::fromUtf8(paste.pasted));
+      QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(e->text(), QString(paste.taken ? paste.taken : "7"));
+      QCOMPARE(QToolTip::isVisible(), paste.taken == nullptr);
     }
-    QGuiApplication::clipboard()->setText("0042");
-    e->paste();
-    QCOMPARE(e->text(), QString("0042"));
   }
 
   void missingInputsAreListedInOrder() {
@@ -130,6 +142,8 @@ class MainWindowTest : public WindowTest {
                      "\r---> Мощность тепловыделения (Вт.):\r---> Макс. темп-ра окр. среды (С):"
                      "\r---> Мин. темп-ра окр. среды (С):\r---> Ср. относ-я влаж-ть (%):"
                      "\r---> Макс. темп-ра в шкафу (С):\r---> Мин. темп-ра в шкафу (С):"));
+    // The user goes on at the first input the message names.
+    QCOMPARE(Gaervik->focusWidget(), Gaervik->Edit1);
 
     Fill(kHeaterAndFan);
     Gaervik->Edit3->clear();
@@ -138,6 +152,7 @@ class MainWindowTest : public WindowTest {
     Click(Gaervik->Button1);
     QCOMPARE(Messages().information, QStringList{"Не заполненно поле: \r---> Глубина (Г, мм):"
                                                  "\r---> Ср. относ-я влаж-ть (%):"});
+    QCOMPARE(Gaervik->focusWidget(), Gaervik->Edit3);
     QCOMPARE(Gaervik->balance.heat, 0);
     QCOMPARE(Gaervik->balance.S, 0.0f);
   }
@@ -155,6 +170,7 @@ class MainWindowTest : public WindowTest {
              QStringList{"Минимальная температура внутри шкафа не может быть больше "
                          "максимальной, измените пожалуйста!"});
     QCOMPARE(Gaervik->box7->currentIndex(), -1);
+    QCOMPARE(Gaervik->focusWidget(), Gaervik->box7);
 
     // A maximum chosen afterwards below the minimum is not checked.
     Messages().Clear();
@@ -281,9 +297,10 @@ class MainWindowTest : public WindowTest {
   }
 
   void zeroSurfaceIsRefusedBeforeCalculating() {
-    Fill({"0", "0", "600", 0, 0, "500", 35, -5, 50, 40, 10});
+    Fill({"600", "0", "0", 0, 0, "500", 35, -5, 50, 40, 10});
     Click(Gaervik->Button1);
     QCOMPARE(Messages().information.size(), 1);
+    QCOMPARE(Gaervik->focusWidget(), Gaervik->Edit2);  // the first dimension entered as 0
     QVERIFY(Messages().information[0].startsWith("Площадь поверхности шкафа"));
     QCOMPARE(Gaervik->balance.S, 0.0f);
     QCOMPARE(Gaervik->balance.heat + Gaervik->balance.vent + Gaervik->balance.cooler, 0);

@@ -157,7 +157,11 @@ ModalRun WorkModal(const QList<QWidget *> &windows, const std::function<void()> 
   QTimer watchdog;
   watchdog.setSingleShot(true);
   watchdog.setInterval(timeout);
+  const bool any = windows.isEmpty();
   QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (any && QApplication::activeModalWidget() != nullptr) {
+      watched = {QApplication::activeModalWidget()};
+    }
     for (const QPointer<QWidget> &w : watched) {
       if (w == nullptr || !w->isVisible()) continue;
       poll.stop();

@@ -54,6 +54,19 @@ class MessageRecorder : public climate::MessagePresenter {
 
 MessageRecorder &Messages();
 
+// While it lives, the program shows its real message boxes and file dialogs instead of
+// recording them.
+class RealDialogs {
+ public:
+  RealDialogs() : recorder_(climate::SetMessagePresenter(nullptr)) {}
+  ~RealDialogs() { climate::SetMessagePresenter(recorder_); }
+  RealDialogs(const RealDialogs &) = delete;
+  RealDialogs &operator=(const RealDialogs &) = delete;
+
+ private:
+  climate::MessagePresenter *recorder_;
+};
+
 // Types text into a field key by key, as a user would. Every key must reach the field: a
 // key that the field's filter or length limit refuses fails the test, so that a test never
 // believes it changed an input that stayed as it was.
@@ -96,7 +109,8 @@ inline constexpr std::chrono::milliseconds kModalTimeout{20000};
 // click on a suggestion, a button, a menu item); it returns when that showing ends. As soon
 // as one of the windows is shown, `action` runs with it, and a window the action leaves
 // open is then closed with its close box. Returns the window that was shown, or nullptr
-// when none was.
+// when none was. With no `windows` given, any window shown modally counts (a message box or
+// file dialog the program makes for the occasion).
 //
 // The run fails the current test when a window is shown without being modal, or when it
 // has not ended within `timeout`; every modal window is then closed so that `open` returns.
