@@ -8,9 +8,11 @@ namespace climate {
 std::vector<SheetRow> SheetRows(const SheetInput &in) {
   std::vector<SheetRow> rows{{"Код", "Наименование", "Количество"}};
   // A selection without a solution leaves its item empty: such an item gets no row.
-  auto add = [&rows](const SheetItem &item) {
-    if (item.code.empty() && item.name.empty() && item.qnt.empty()) return;
-    rows.push_back({item.code, item.name, item.qnt});
+  auto chosen = [](const SheetItem &item) {
+    return !(item.code.empty() && item.name.empty() && item.qnt.empty());
+  };
+  auto add = [&](const SheetItem &item) {
+    if (chosen(item)) rows.push_back({item.code, item.name, item.qnt});
   };
   const bool heater = in.heat > 0 && in.heater_listed;
   const bool fan = in.vent > 0 && in.fan_listed;
@@ -22,10 +24,13 @@ std::vector<SheetRow> SheetRows(const SheetInput &in) {
     add(in.grille);
   }
   // With a heater in the solution its window switches the climate, listed or not: the fan
-  // window then holds no accessories of this calculation.
+  // window then holds no accessories of this calculation. A thermostat and a hygrostat go
+  // with the equipment they switch: with no heater and no fan listed there is none.
   if (heater) {
-    add(in.heater_thermostat);
-    add(in.heater_hygrostat);
+    if (chosen(in.heater) || (fan && chosen(in.fan))) {
+      add(in.heater_thermostat);
+      add(in.heater_hygrostat);
+    }
   } else if (in.heat <= 0 && fan) {
     add(in.fan_thermostat);
     add(in.fan_hygrostat);

@@ -45,8 +45,9 @@ using SheetRow = std::array<std::string, 3>;
 // The rows from the first down, the header "Код", "Наименование", "Количество" first.
 // A kind of equipment gets rows when its counter is greater than 0 and its window lists the
 // items. The thermostat and hygrostat come from the heater window when a heater is part of
-// the solution, otherwise from the fan window when a fan is. An item whose code, name and
-// quantity are all empty (a selection without a solution) gets no row.
+// the solution, otherwise from the fan window when a fan is, and only together with a heater
+// or fan that gets a row. An item whose code, name and quantity are all empty (a selection
+// without a solution) gets no row.
 std::vector<SheetRow> SheetRows(const SheetInput &in);
 
 // Writes the rows into a new workbook of the spreadsheet application and saves it under

@@ -146,6 +146,21 @@ INSTANTIATE_TEST_SUITE_P(
                     SheetCase{"nothing needed: header only", 0, 0, 0, 2, {}}),
     testing_names::ByWhat());
 
+TEST(SheetLayout, AccessoriesOnlyWithTheEquipmentTheySwitch) {
+  // The heater window found no heater and the fan window no fan: the heater window's
+  // thermostat and hygrostat, kept for a fan, have nothing to switch.
+  SheetInput in = Fields();
+  in.heat = 2;
+  in.vent = 1;
+  in.heater_listed = in.fan_listed = true;
+  in.heater = in.fan = in.grille = {"", "", ""};
+  EXPECT_EQ(SheetRows(in).size(), 1u);
+  in.fan = {"FK-270-230", "fan", "1"};
+  EXPECT_EQ(CodesAndNames(SheetRows(in)),
+            (std::vector<std::string>{"FK-270-230 fan", "TK-NC heater thermostat",
+                                      "HG-CO heater hygrostat"}));
+}
+
 TEST(SheetLayout, EmptyItemsGetNoRowOthersAreWrittenAsTheyAre) {
   SheetInput in = Fields();
   in.heat = 1;

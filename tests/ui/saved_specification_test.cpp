@@ -109,7 +109,10 @@ Rows ExpectedRows(int32_t heater_lang) {
       accessories = {HeaterThermostat(Gaervik->balance.vent > 0, heater_lang),
                      Hygrostat(heater_lang)};
     }
-    rows += accessories;
+    // They switch a heater or a fan: with neither in the workbook they have no row.
+    if (!WithPrefix(heater, "HK-").isEmpty() || !WithPrefix(fan, "FK-").isEmpty()) {
+      rows += accessories;
+    }
   } else if (Gaervik->balance.vent > 0) {
     rows += WithPrefix(fan, "TK-") + WithPrefix(fan, "HG-");
   }
