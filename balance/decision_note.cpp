@@ -6,7 +6,6 @@
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
-#include "balance/numbers.h"
 #include "selection/heater_selection.h"
 
 namespace climate {
@@ -43,12 +42,29 @@ std::string Filled(const Text &text, int32_t t_lang, std::initializer_list<std::
   return out;
 }
 
+// A power the equipment must deliver, in whole watts rounded up: a power that is needed at
+// all never shows as 0 W.
+std::string NeededWatts(float value, int32_t t_lang) {
+  const double v = value > 0 ? std::ceil(static_cast<double>(value)) : static_cast<double>(value);
+  return Fixed(static_cast<float>(v), 0, t_lang);
+}
+
+// An inside temperature beside the limit it is judged against, with one decimal. A
+// temperature on one side of the limit never shows equal to it or beyond it: it is rounded
+// away from the limit instead (9.985 °C below 10 °C shows as 9.9).
+std::string Beside(float value, float limit, int32_t t_lang) {
+  const double v = value;
+  double shown = std::round(v * 10) / 10;
+  if (v < limit && shown >= limit) shown = std::floor(v * 10) / 10;
+  if (v > limit && shown <= limit) shown = std::ceil(v * 10) / 10;
+  return Fixed(static_cast<float>(shown), 1, t_lang);
+}
+
 }  // namespace
 
 std::string DecisionNote(const DecisionFigures &f, SuggestionKind kind, int32_t t_lang) {
   if (t_lang != kRussian && t_lang != kEnglish) return {};
   namespace T = note_texts;
-  auto temp = [t_lang](float v) { return Fixed(v, 1, t_lang); };
   auto whole = [t_lang](float v) { return Fixed(v, 0, t_lang); };
 
   std::string note = Filled(T::kSurface, t_lang, {Fixed(f.S, 2, t_lang)});
@@ -57,10 +73,14 @@ std::string DecisionNote(const DecisionFigures &f, SuggestionKind kind, int32_t 
     note += text;
   };
   line(Filled(T::kCoefficient, t_lang, {Fixed(f.K, 1, t_lang)}));
+  // The inside temperatures are judged against the limits to hold: the hot case against the
+  // maximum, the cold case against the minimum.
   line(Filled(T::kInsideWithout, t_lang,
-              {whole(f.TEMAX), temp(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMAX))}));
+              {whole(f.TEMAX),
+               Beside(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMAX), f.TENMAX, t_lang)}));
   line(Filled(T::kInsideWithout, t_lang,
-              {whole(f.TEMIN), temp(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMIN))}));
+              {whole(f.TEMIN),
+               Beside(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMIN), f.TENMIN, t_lang)}));
   line(Filled(T::kDewPoint, t_lang, {whole(f.dew_point)}));
   line(Filled(T::kToHold, t_lang, {whole(f.TENMIN), whole(f.TENMAX)}));
 
@@ -72,14 +92,14 @@ std::string DecisionNote(const DecisionFigures &f, SuggestionKind kind, int32_t 
     in.TEMIN = f.TEMIN;
     in.PHG = f.PHG;
     in.mode = 0;
-    const std::string regular = RoundHalfEven(RequiredHeatingPower(in));
+    const std::string regular = NeededWatts(RequiredHeatingPower(in), t_lang);
     in.mode = 1;
-    const std::string cycling = RoundHalfEven(RequiredHeatingPower(in));
+    const std::string cycling = NeededWatts(RequiredHeatingPower(in), t_lang);
     line(Filled(T::kHeating, t_lang, {regular, cycling}));
   }
   if (kind == SuggestionKind::Fan || kind == SuggestionKind::Cooler) {
     line(Filled(T::kHeatToRemove, t_lang,
-                {RoundHalfEven(HeatSurplus(f.PHG, f.K, f.S, f.TEMAX, f.TENMAX))}));
+                {NeededWatts(HeatSurplus(f.PHG, f.K, f.S, f.TEMAX, f.TENMAX), t_lang)}));
   }
   return note;
 }

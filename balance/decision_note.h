@@ -21,7 +21,8 @@ struct DecisionFigures : BalanceFields {
 
 // The tooltip text, lines joined by "\n", in the language `t_lang`; empty for a language
 // number other than 1 and 2. Temperatures show one decimal, the surface two, powers whole
-// watts; Russian writes a decimal comma.
+// watts rounded up; an inside temperature is never shown on the other side of the limit it
+// is judged against. Russian writes a decimal comma.
 std::string DecisionNote(const DecisionFigures &figures, SuggestionKind kind, int32_t t_lang);
 
 }  // namespace climate

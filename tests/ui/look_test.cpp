@@ -501,7 +501,7 @@ class LookTest : public WindowTest {
   void tooltipsOfTheCoolingUnitAndOfNoEquipment() {
     // The second worked example: S = 3.9 m², hot case 800/21.45 + 45 = 82.30 °C, cold case
     // 42.30 °C, dew point 36 (not below the maximum 35: no correction); heat to remove
-    // 800 + 21.45·10 = 1014.5 W, which rounds to the even 1014.
+    // 800 + 21.45·10 = 1014.5 W, a power needed in full: 1015.
     Select(kCoolerAlone);
     QCOMPARE(Gaervik->name_p1->toolTip(),
              QString("Эффективная площадь поверхности S: 3,90 м²\n"
@@ -510,7 +510,7 @@ class LookTest : public WindowTest {
                      "В шкафу без оборудования при 5 °С снаружи: 42,3 °С\n"
                      "Точка росы: 36 °С\n"
                      "Требуется в шкафу: от 20 до 35 °С\n"
-                     "Нужно отвести тепло: 1014 Вт"));
+                     "Нужно отвести тепло: 1015 Вт"));
     QCOMPARE(Gaervik->name_p2->toolTip(), QString());  // no text, no tooltip
 
     // No equipment: the figures without a power.
