@@ -118,9 +118,8 @@ journey() {
   key Return
   expect_window "Tervax"
 
-  # Heater and fan: Tab from the select button wraps to the height. The fifth digit is
-  # refused; Delete removes the 9 again.
-  key Tab
+  # Heater and fan: the message has sent the focus to the first missing input, the height.
+  # The fifth digit is refused; Delete removes the 9 again.
   typed 92000
   key Home Delete End
   typed 0
