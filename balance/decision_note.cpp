@@ -62,7 +62,8 @@ std::string Beside(float value, float limit, int32_t t_lang) {
 
 }  // namespace
 
-std::string DecisionNote(const DecisionFigures &f, SuggestionKind kind, int32_t t_lang) {
+std::string DecisionNote(const BalanceFields &f, float dew_point, std::optional<Equipment> kind,
+                         int32_t t_lang) {
   if (t_lang != kRussian && t_lang != kEnglish) return {};
   namespace T = note_texts;
   auto whole = [t_lang](float v) { return Fixed(v, 0, t_lang); };
@@ -81,25 +82,16 @@ std::string DecisionNote(const DecisionFigures &f, SuggestionKind kind, int32_t 
   line(Filled(T::kInsideWithout, t_lang,
               {whole(f.TEMIN),
                Beside(InsideWithoutEquipment(f.PHG, f.K, f.S, f.TEMIN), f.TENMIN, t_lang)}));
-  line(Filled(T::kDewPoint, t_lang, {whole(f.dew_point)}));
+  line(Filled(T::kDewPoint, t_lang, {whole(dew_point)}));
   line(Filled(T::kToHold, t_lang, {whole(f.TENMIN), whole(f.TENMAX)}));
 
-  if (kind == SuggestionKind::Heater) {
-    HeaterSelectionInput in;
-    in.K = f.K;
-    in.S = f.S;
-    in.TENMIN = f.TENMIN;
-    in.TEMIN = f.TEMIN;
-    in.PHG = f.PHG;
-    in.mode = 0;
-    const std::string regular = NeededWatts(RequiredHeatingPower(in), t_lang);
-    in.mode = 1;
-    const std::string cycling = NeededWatts(RequiredHeatingPower(in), t_lang);
-    line(Filled(T::kHeating, t_lang, {regular, cycling}));
+  if (kind == Equipment::Heater) {
+    line(Filled(T::kHeating, t_lang,
+                {NeededWatts(RequiredHeatingPower(f, 0), t_lang),
+                 NeededWatts(RequiredHeatingPower(f, 1), t_lang)}));
   }
-  if (kind == SuggestionKind::Fan || kind == SuggestionKind::Cooler) {
-    line(Filled(T::kHeatToRemove, t_lang,
-                {NeededWatts(HeatSurplus(f.PHG, f.K, f.S, f.TEMAX, f.TENMAX), t_lang)}));
+  if (kind == Equipment::Fan || kind == Equipment::Cooler) {
+    line(Filled(T::kHeatToRemove, t_lang, {NeededWatts(HeatSurplus(f), t_lang)}));
   }
   return note;
 }

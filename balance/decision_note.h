@@ -4,25 +4,20 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "balance/heat_balance.h"
 
 namespace climate {
 
-// What a suggestion text stands for.
-enum class SuggestionKind { NoEquipment, Heater, Fan, Cooler };
-
-// The main window's heat balance of the last calculation (TENMIN as it left it: raised to
-// the dew point where it was) and the dew point it used.
-struct DecisionFigures : BalanceFields {
-  float dew_point = 0;
-};
-
-// The tooltip text, lines joined by "\n", in the language `t_lang`; empty for a language
-// number other than 1 and 2. Temperatures show one decimal, the surface two, powers whole
-// watts rounded up; an inside temperature is never shown on the other side of the limit it
-// is judged against. Russian writes a decimal comma.
-std::string DecisionNote(const DecisionFigures &figures, SuggestionKind kind, int32_t t_lang);
+// The tooltip text of a suggestion of `kind` (none: the no-equipment text) for the main
+// window's balance of the last calculation (TENMIN as it left it: raised to the dew point where
+// it was) and the dew point it used; lines joined by "\n", in the language `t_lang`; empty for
+// a language number other than 1 and 2. Temperatures show one decimal, the surface two, powers
+// whole watts rounded up; an inside temperature is never shown on the other side of the limit
+// it is judged against. Russian writes a decimal comma.
+std::string DecisionNote(const BalanceFields &balance, float dew_point,
+                         std::optional<Equipment> kind, int32_t t_lang);
 
 }  // namespace climate

@@ -1,5 +1,7 @@
 #include "balance/heat_balance.h"
 
+#include <utility>
+
 #include "app/lang.h"
 #include "balance/numbers.h"
 
@@ -71,9 +73,23 @@ float TransferCoefficient(int material) {
   }
 }
 
-float HeatSurplus(float PHG, float K, float S, float TEMAX, float TENMAX) {
-  const double walls = static_cast<double>(K) * S * (static_cast<double>(TENMAX) - TEMAX);
-  return static_cast<float>(PHG - walls);
+float HeatSurplus(const BalanceFields &b) {
+  const double walls = static_cast<double>(b.K) * b.S * (static_cast<double>(b.TENMAX) - b.TEMAX);
+  return static_cast<float>(b.PHG - walls);
+}
+
+Slot SlotOf(Equipment kind, const BalanceFields &b) {
+  return kind == Equipment::Heater || b.heat <= 0 ? Slot::First : Slot::Second;
+}
+
+std::optional<Equipment> EquipmentIn(Slot slot, const BalanceFields &b) {
+  const std::pair<Equipment, bool> needed[] = {{Equipment::Heater, b.heat > 0},
+                                               {Equipment::Fan, b.vent == 1},
+                                               {Equipment::Cooler, b.cooler == 1}};
+  for (const auto &[kind, is_needed] : needed) {
+    if (is_needed && SlotOf(kind, b) == slot) return kind;
+  }
+  return std::nullopt;
 }
 
 float InsideWithoutEquipment(float PHG, float K, float S, float ambient) {
@@ -139,8 +155,8 @@ SuggestionPlan PlanSuggestions(const HeatBalance &b, int32_t t_lang) {
     set(p.name_p1, text(T::kChooseHeater));
     p.name_p2 = "";
   }
-  auto suggest_cooling = [&](int picture, const Text &label) {
-    if (b.heat == 0) {
+  auto suggest_cooling = [&](Equipment kind, int picture, const Text &label) {
+    if (SlotOf(kind, b) == Slot::First) {
       p.image2 = {Fill::Background, picture, true};
       set(p.name_p1, text(label));
       p.name_p2 = "";
@@ -149,8 +165,8 @@ SuggestionPlan PlanSuggestions(const HeatBalance &b, int32_t t_lang) {
       set(p.name_p2, text(label));
     }
   };
-  if (b.vent == 1) suggest_cooling(kPicFan, T::kChooseFan);
-  if (b.cooler == 1) suggest_cooling(kPicRoofCooler, T::kChooseCooler);
+  if (b.vent == 1) suggest_cooling(Equipment::Fan, kPicFan, T::kChooseFan);
+  if (b.cooler == 1) suggest_cooling(Equipment::Cooler, kPicRoofCooler, T::kChooseCooler);
   return p;
 }
 

@@ -83,7 +83,18 @@ struct HeatBalance : BalanceFields {
 // Heat in W that a fan or a cooling unit must take out of the enclosure: the dissipation
 // less what the walls give off at the maximum inside temperature against the maximum
 // ambient (with an ambient above the inside maximum, plus what flows in through them).
-float HeatSurplus(float PHG, float K, float S, float TEMAX, float TENMAX);
+float HeatSurplus(const BalanceFields &balance);
+
+// The kinds of climate equipment, and the two places of the main window that suggest them.
+enum class Equipment { Heater, Fan, Cooler };
+enum class Slot { First, Second };
+
+// The place a kind of equipment takes: a heater is always the first suggestion; a fan or a
+// cooling unit is the second exactly when a heater is part of the solution (heat > 0).
+Slot SlotOf(Equipment kind, const BalanceFields &balance);
+
+// The kind of equipment the balance's counters put in `slot`, if any.
+std::optional<Equipment> EquipmentIn(Slot slot, const BalanceFields &balance);
 
 // Temperature in °C the inside of the enclosure reaches without climate equipment at the
 // ambient temperature `ambient`: the dissipation raises it by PHG / (K · S).

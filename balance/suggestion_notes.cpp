@@ -8,36 +8,20 @@
 
 namespace {
 
-using climate::SuggestionKind;
+using climate::Slot;
 
-// The kind of equipment each slot shows, by the counters: the heater is always the first
-// suggestion, a fan or cooling unit is the second exactly when a heater is needed.
-std::optional<SuggestionKind> FirstKind(const TGaervik &w) {
-  if (w.balance.heat > 0) return SuggestionKind::Heater;
-  if (w.balance.vent == 1) return SuggestionKind::Fan;
-  if (w.balance.cooler == 1) return SuggestionKind::Cooler;
-  return SuggestionKind::NoEquipment;
-}
-
-std::optional<SuggestionKind> SecondKind(const TGaervik &w) {
-  if (w.balance.vent == 1) return SuggestionKind::Fan;
-  if (w.balance.cooler == 1) return SuggestionKind::Cooler;
-  return std::nullopt;
-}
-
-void SetNote(const TGaervik &w, climate::TLinkLabel *label,
-             const std::optional<SuggestionKind> &kind) {
-  const QString text = label->text();
+// Gives the label of `slot` the figures behind what it suggests: the equipment the counters put
+// there, or in the first place the no-equipment text.
+void SetNote(const TGaervik &w, climate::TLinkLabel *label, Slot slot) {
+  const std::optional<climate::Equipment> kind = climate::EquipmentIn(slot, w.balance);
   // A suggestion text is shown only between a complete calculation and the next change of
   // an input, so the lists still hold the choices the calculation used.
   const int row = w.box3->currentIndex();
   const int column = w.box5->currentIndex();
   QString note;
-  if (!text.isEmpty() && kind && row >= 0 && column >= 0) {
-    climate::DecisionFigures f;
-    static_cast<climate::BalanceFields &>(f) = w.balance;
-    f.dew_point = static_cast<float>(climate::kDewPointTable.at(row).at(column));
-    note = QString::fromStdString(climate::DecisionNote(f, *kind, w.t_lang));
+  if (!label->text().isEmpty() && (kind || slot == Slot::First) && row >= 0 && column >= 0) {
+    const auto dew_point = static_cast<float>(climate::kDewPointTable.at(row).at(column));
+    note = QString::fromStdString(climate::DecisionNote(w.balance, dew_point, kind, w.t_lang));
   }
   label->setToolTip(note);
   label->setAccessibleDescription(note);
@@ -46,6 +30,6 @@ void SetNote(const TGaervik &w, climate::TLinkLabel *label,
 }  // namespace
 
 void RefreshSuggestionNotes(TGaervik &w) {
-  SetNote(w, w.name_p1, FirstKind(w));
-  SetNote(w, w.name_p2, SecondKind(w));
+  SetNote(w, w.name_p1, Slot::First);
+  SetNote(w, w.name_p2, Slot::Second);
 }

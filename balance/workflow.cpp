@@ -40,33 +40,34 @@ void OpenFromSecondSuggestion() {
   if (climate::TForm *window = SecondSuggestionWindow()) window->ShowModal();
 }
 
+namespace {
+
+// Draws the exported equipment's picture with its check badge into the place it takes.
+void MarkExported(climate::Equipment kind, int picture) {
+  climate::TImage *box = climate::SlotOf(kind, Gaervik->balance) == climate::Slot::First
+                             ? Gaervik->Image2
+                             : Gaervik->Image3;
+  box->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, picture);
+}
+
+}  // namespace
+
 void HeaterExported() {
-  Gaervik->Image2->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1,
-                               climate::kPicHeatersDone);
+  MarkExported(climate::Equipment::Heater, climate::kPicHeatersDone);
   if (Gaervik->balance.vent == 0 && Gaervik->balance.cooler == 0)
     Gaervik->Total_spec->setEnabled(true);
   Gaervik->balance.heat += 1;
   Gaervik->RefreshSuggestionLinks();
 }
 
-namespace {
-
-// A fan or cooling unit is the second suggestion exactly when a heater is part of the
-// solution.
-climate::TImage *CoolingSlot() {
-  return Gaervik->balance.heat > 0 ? Gaervik->Image3 : Gaervik->Image2;
-}
-
-}  // namespace
-
 void FanExported() {
   Gaervik->Total_spec->setEnabled(true);
-  CoolingSlot()->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, climate::kPicFanDone);
+  MarkExported(climate::Equipment::Fan, climate::kPicFanDone);
   Gaervik->RefreshSuggestionLinks();
 }
 
 void CoolerExported() {
   Gaervik->Total_spec->setEnabled(true);
-  CoolingSlot()->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, climate::kPicCoolerDone);
+  MarkExported(climate::Equipment::Cooler, climate::kPicCoolerDone);
   Gaervik->RefreshSuggestionLinks();
 }

@@ -43,14 +43,9 @@ void Tsave_form::FormActivate() {
 }
 
 void Tsave_form::Button1Click() {
-  climate::TextReportInput in;
-  in.heat = Gaervik->balance.heat;
-  in.cooler = Gaervik->balance.cooler;
-  in.vent = Gaervik->balance.vent;
-  in.heater_list = U(heat_form->Memo1->text());
-  in.cooler_list = U(cool_form->Memo1->text());
-  in.fan_list = U(vent_form->Memo1->text());
-  const QString text = QString::fromStdString(climate::ReportFileText(in));
+  const climate::ReportLists lists{U(heat_form->Memo1->text()), U(cool_form->Memo1->text()),
+                                   U(vent_form->Memo1->text())};
+  const QString text = QString::fromStdString(climate::ReportFileText(Gaervik->balance, lists));
 
   // Cancelling the dialog writes nothing and leaves the window open.
   if (!SaveTextFileDialog1->Execute(this)) return;
@@ -62,28 +57,10 @@ void Tsave_form::Button1Click() {
 
 void Tsave_form::Button2Click() {
   if (!SaveTextFileDialog2->Execute(this)) return;
-
-  climate::SheetInput in;
-  in.heat = Gaervik->balance.heat;
-  in.cooler = Gaervik->balance.cooler;
-  in.vent = Gaervik->balance.vent;
-  in.heater_listed = heat_form->ItemsListed();
-  in.cooler_listed = cool_form->ItemsListed();
-  in.fan_listed = vent_form->ItemsListed();
-  const climate::HeaterFields &h = heat_form->fields;
-  in.heater = {h.heat_code, h.heat_name, h.heat_qnt};
-  in.heater_2 = {h.heat_code_2, h.heat_name_2, h.heat_qnt_2};
-  in.q_mem = h.q_mem;
-  in.heater_thermostat = {h.term_code, h.term_name, h.term_qnt};
-  in.heater_hygrostat = {h.gigro_code, h.gigro_name, h.gigro_qnt};
-  const climate::CoolerFields &c = cool_form->fields;
-  in.cooler_unit = {c.cool_code, c.cool_name, c.cool_qnt};
-  const climate::FanFields &v = vent_form->fields;
-  in.fan = {v.vent_code, v.vent_name, v.vent_qnt};
-  in.grille = {v.vent_code_2, v.vent_name_2, v.vent_qnt_2};
-  in.fan_thermostat = {v.term_code, v.term_name, v.term_qnt};
-  in.fan_hygrostat = {v.gigro_code, v.gigro_name, v.gigro_qnt};
-
-  climate::ExportToSpreadsheet(climate::SheetRows(in), U(SaveTextFileDialog2->FileName));
+  const climate::ListedItems listed{heat_form->ItemsListed(), cool_form->ItemsListed(),
+                                    vent_form->ItemsListed()};
+  climate::ExportToSpreadsheet(climate::SheetRows(Gaervik->balance, heat_form->fields,
+                                                  cool_form->fields, vent_form->fields, listed),
+                               U(SaveTextFileDialog2->FileName));
   accept();
 }

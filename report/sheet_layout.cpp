@@ -5,35 +5,48 @@
 
 namespace climate {
 
-std::vector<SheetRow> SheetRows(const SheetInput &in) {
+namespace {
+
+// One item of a window's fields: code, name and quantity.
+struct Item {
+  const std::string &code;
+  const std::string &name;
+  const std::string &qnt;
+  // A selection without a solution leaves its item empty.
+  bool Chosen() const { return !(code.empty() && name.empty() && qnt.empty()); }
+};
+
+}  // namespace
+
+std::vector<SheetRow> SheetRows(const BalanceFields &counters, const HeaterFields &h,
+                                const CoolerFields &c, const FanFields &v,
+                                const ListedItems &listed) {
   std::vector<SheetRow> rows{{"Код", "Наименование", "Количество"}};
-  // A selection without a solution leaves its item empty: such an item gets no row.
-  auto chosen = [](const SheetItem &item) {
-    return !(item.code.empty() && item.name.empty() && item.qnt.empty());
+  auto add = [&rows](const Item &item) {
+    if (item.Chosen()) rows.push_back({item.code, item.name, item.qnt});
   };
-  auto add = [&](const SheetItem &item) {
-    if (chosen(item)) rows.push_back({item.code, item.name, item.qnt});
-  };
-  const bool heater = in.heat > 0 && in.heater_listed;
-  const bool fan = in.vent > 0 && in.fan_listed;
-  if (heater) add(in.heater);
-  if (heater && in.q_mem > 1) add(in.heater_2);
-  if (in.cooler > 0 && in.cooler_listed) add(in.cooler_unit);
-  if (fan) {
-    add(in.fan);
-    add(in.grille);
+  const Item heater{h.heat_code, h.heat_name, h.heat_qnt};
+  const Item fan{v.vent_code, v.vent_name, v.vent_qnt};
+  const bool heater_listed = counters.heat > 0 && listed.heater;
+  const bool fan_listed = counters.vent > 0 && listed.fan;
+  if (heater_listed) add(heater);
+  if (heater_listed && h.q_mem > 1) add({h.heat_code_2, h.heat_name_2, h.heat_qnt_2});
+  if (counters.cooler > 0 && listed.cooler) add({c.cool_code, c.cool_name, c.cool_qnt});
+  if (fan_listed) {
+    add(fan);
+    add({v.vent_code_2, v.vent_name_2, v.vent_qnt_2});
   }
   // With a heater in the solution its window switches the climate, listed or not: the fan
   // window then holds no accessories of this calculation. A thermostat and a hygrostat go
   // with the equipment they switch: with no heater and no fan listed there is none.
-  if (heater) {
-    if (chosen(in.heater) || (fan && chosen(in.fan))) {
-      add(in.heater_thermostat);
-      add(in.heater_hygrostat);
-    }
-  } else if (in.heat <= 0 && fan) {
-    add(in.fan_thermostat);
-    add(in.fan_hygrostat);
+  auto accessories = [&add](const AccessoryFields &a) {
+    add({a.term_code, a.term_name, a.term_qnt});
+    add({a.gigro_code, a.gigro_name, a.gigro_qnt});
+  };
+  if (heater_listed) {
+    if (heater.Chosen() || (fan_listed && fan.Chosen())) accessories(h);
+  } else if (counters.heat <= 0 && fan_listed) {
+    accessories(v);
   }
   return rows;
 }

@@ -6,30 +6,30 @@ namespace {
 const char kCrLf[] = "\r\n";
 }  // namespace
 
-std::string BuildReportText(const TextReportInput &in) {
+std::string BuildReportText(const BalanceFields &in, const ReportLists &lists) {
   std::string text;
   if (in.heat > 0) {
     text += "Обогрев воздуха:";
     text += kCrLf;
-    text += in.heater_list;
+    text += lists.heater;
     text += kCrLf;
     text += kCrLf;
   }
   if (in.cooler > 0) {
     text += "Кондиционер воздуха:";
     text += kCrLf;
-    text += in.cooler_list;
+    text += lists.cooler;
   }
   if (in.vent > 0) {
     text += "Вентиляторы воздуха:";
     text += kCrLf;
-    text += in.fan_list;
+    text += lists.fan;
   }
   return text;
 }
 
-std::string ReportFileText(const TextReportInput &in) {
-  return BuildReportText(in) + kCrLf;
+std::string ReportFileText(const BalanceFields &counters, const ReportLists &lists) {
+  return BuildReportText(counters, lists) + kCrLf;
 }
 
 std::string ReportFileName(const std::string &chosen) {

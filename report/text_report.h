@@ -5,23 +5,24 @@
 #include <cstdint>
 #include <string>
 
+#include "balance/heat_balance.h"
+
 namespace climate {
 
-struct TextReportInput {
-  int32_t heat = 0;         // heater section when greater than 0
-  int32_t cooler = 0;       // cooling-unit section when greater than 0
-  int32_t vent = 0;         // fan section when greater than 0
-  std::string heater_list;  // list texts as the windows show them, lines joined by CR LF
-  std::string cooler_list;
-  std::string fan_list;
+// The list texts of the selection windows as they show them, lines joined by CR LF.
+struct ReportLists {
+  std::string heater;
+  std::string cooler;
+  std::string fan;
 };
 
-// The report text, UTF-8, every line break CR LF, without the final line end.
-std::string BuildReportText(const TextReportInput &in);
+// The report text, UTF-8, every line break CR LF, without the final line end: a section for
+// each kind of equipment whose counter in the main window's balance is greater than 0.
+std::string BuildReportText(const BalanceFields &counters, const ReportLists &lists);
 
 // Everything the text file holds before conversion to the code page: the report text and
 // one CR LF.
-std::string ReportFileText(const TextReportInput &in);
+std::string ReportFileText(const BalanceFields &counters, const ReportLists &lists);
 
 // The name of the text file for the name chosen in the file dialog: ".txt" is always
 // appended, also to a name that already ends in ".txt".

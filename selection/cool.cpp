@@ -53,8 +53,7 @@ Tcool_form::Tcool_form(QWidget *parent)
 }
 
 void Tcool_form::FormActivate() {
-  const climate::BalanceFields &b = Gaervik->balance;
-  fields.PCOM_COOL = climate::CoolingPower(b.PHG, b.K, b.S, b.TEMAX, b.TENMAX);
+  fields.PCOM_COOL = climate::HeatSurplus(Gaervik->balance);
   const auto voltage_items = climate::VoltageItems(fields.PCOM_COOL, Gaervik->t_lang);
 
   climate::SetTexts(this, T::kActivationTable, Gaervik->t_lang);
@@ -92,12 +91,8 @@ void Tcool_form::ClearChoices() {
 
 void Tcool_form::Button1Click() {
   Button2->setEnabled(true);
-  const climate::CoolerSpecification created = climate::CreateCoolerSpecification(
-      {fields.PCOM_COOL, Type_cool->currentIndex(), Volt_cool->currentIndex(), Gaervik->t_lang},
-      fields);
-  fields = created.fields;
-  if (created.list_text) Memo1->setText(Q(*created.list_text));
-  ListCreated(true);
+  const climate::CoolerChoice choice{Type_cool->currentIndex(), Volt_cool->currentIndex()};
+  Created(climate::CreateSpecification(Gaervik->balance, choice, Gaervik->t_lang, fields), fields);
 }
 
 void Tcool_form::Button2Click() {

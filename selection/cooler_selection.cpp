@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "app/lang.h"
-#include "balance/heat_balance.h"
 #include "selection/list_line.h"
 
 namespace climate {
@@ -102,10 +101,6 @@ int SupplyOf(const CoolingBand &band, int voltage_index) {
   return band.last_supply;
 }
 
-float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX) {
-  return HeatSurplus(PHG, K, S, TEMAX, TENMAX);
-}
-
 std::optional<std::vector<std::string>> VoltageItems(float PCOM_COOL, int32_t t_lang) {
   const CoolingBand *band = FindCoolingBand(PCOM_COOL);
   if (band == nullptr) return std::nullopt;
@@ -125,32 +120,34 @@ void CoolerFields::ClearItems() {
   *this = cleared;
 }
 
-CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in,
-                                              const CoolerFields &previous) {
-  CoolerSpecification out;
+Specification<CoolerFields> CreateSpecification(const BalanceFields &, const CoolerChoice &choice,
+                                                int32_t t_lang, const CoolerFields &previous) {
+  Specification<CoolerFields> out;
   out.fields = previous;
+  out.listed = true;
   CoolerFields &f = out.fields;
-  const CoolingBand *band = FindCoolingBand(in.PCOM_COOL);
+  const CoolingUnit *unit = nullptr;
+  const CoolingBand *band = FindCoolingBand(f.PCOM_COOL);
   if (band != nullptr) {
-    const Mounting mounting = MountingOf(in.mounting_index);
+    const Mounting mounting = MountingOf(choice.mounting_index);
     const int power = mounting == Mounting::Wall ? band->wall_w : band->roof_w;
-    out.unit = FindCoolingUnit(mounting, power, SupplyOf(*band, in.voltage_index));
+    unit = FindCoolingUnit(mounting, power, SupplyOf(*band, choice.voltage_index));
   }
 
-  if (out.unit == nullptr) {
+  if (unit == nullptr) {
     // No unit of the range: the item fields are emptied, so that no report can list the
     // unit of an earlier create, and the list says that nothing fits the power.
     f.ClearItems();
-    out.list_text = NoSolutionText(in.t_lang, cool_texts::kNoSolutionBefore, in.PCOM_COOL,
+    out.list_text = NoSolutionText(t_lang, cool_texts::kNoSolutionBefore, f.PCOM_COOL,
                                    cool_texts::kNoSolutionAfter);
     return out;
   }
 
-  f.cool_code = out.unit->code;
-  SetText(in.t_lang, out.unit->name, f.cool_name);
-  f.cool_qnt = std::string("1");  // a whole string: GCC 12 warns falsely (-Wrestrict) on a literal
+  f.cool_code = unit->code;
+  SetText(t_lang, unit->name, f.cool_name);
+  f.cool_qnt = std::string(kOne);
   std::string unit_word;
-  SetText(in.t_lang, kUnitWord, unit_word);
+  SetText(t_lang, kUnitWord, unit_word);
   if (!unit_word.empty()) {
     out.list_text = SpecificationLine(f.cool_code, f.cool_name, f.cool_qnt, unit_word);
   }

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "app/lang.h"
+#include "balance/heat_balance.h"
+#include "selection/specification.h"
 
 namespace climate {
 
@@ -62,22 +64,15 @@ Mounting MountingOf(int mounting_index);
 // item, or the band's last variant when no item of the band is chosen.
 int SupplyOf(const CoolingBand &band, int voltage_index);
 
-// Cooling power the unit must deliver: the dissipation plus the heat flowing in through
-// the walls: the heat surplus PHG − K · S · (TENMAX − TEMAX).
-float CoolingPower(float PHG, float K, float S, float TEMAX, float TENMAX);
-
 // The voltage items the window offers on activation for the band of `PCOM_COOL`, in the
 // language of `t_lang` (empty texts for any other number); an empty optional when the power
 // lies in no band and the list stays as it is.
 std::optional<std::vector<std::string>> VoltageItems(float PCOM_COOL, int32_t t_lang);
 
-// What the create operation reads: the power of the last activation, the indexes of the
-// mounting and voltage lists (-1 for no choice) and the language number.
+// The choices of the cooling window, as list indexes (-1: none chosen).
 struct CoolerChoice {
-  float PCOM_COOL = 0;
   int mounting_index = -1;
   int voltage_index = -1;
-  int32_t t_lang = 0;
 };
 
 // The fields of the cooling window: the cooling power and the unit of the last create.
@@ -91,17 +86,12 @@ struct CoolerFields {
   void ClearItems();
 };
 
-struct CoolerSpecification {
-  const CoolingUnit *unit = nullptr;  // the chosen unit, nullptr when none
-  // The window's fields after the create; a field the create does not write keeps its value.
-  CoolerFields fields;
-  // New text of the list box; empty when the list keeps its text.
-  std::optional<std::string> list_text;
-};
-
-// Picks the unit for the band of the power, the mounting and the supply variant and makes
-// its specification line. A power in no band empties the item fields and gives the
-// no-solution text, so a unit of an earlier create is never listed for it.
-CoolerSpecification CreateCoolerSpecification(const CoolerChoice &in, const CoolerFields &previous);
+// The cooling window's create: the unit for the band of the cooling power (the window's
+// PCOM_COOL), the mounting and the supply variant, and its line in the language `t_lang`. A
+// power in no band empties the item fields and gives the no-solution text, so a unit of an
+// earlier create is never listed for it.
+Specification<CoolerFields> CreateSpecification(const BalanceFields &balance,
+                                                const CoolerChoice &choice, int32_t t_lang,
+                                                const CoolerFields &previous);
 
 }  // namespace climate

@@ -56,10 +56,6 @@ const FanSize *FanSizeFor(float air_flow) {
   return nullptr;
 }
 
-float HeatToCarryOut(float PHG, float K, float S, float TEMAX, float TENMAX) {
-  return HeatSurplus(PHG, K, S, TEMAX, TENMAX);
-}
-
 void FanFields::ClearItems() {
   FanFields cleared;
   cleared.PCOM_VENT = PCOM_VENT;
@@ -69,28 +65,28 @@ void FanFields::ClearItems() {
   *this = cleared;
 }
 
-FanSpecification CreateFanSpecification(const FanRequest &request, const FanFields &previous) {
-  FanSpecification result;
+Specification<FanFields> CreateSpecification(const BalanceFields &balance, const FanChoice &choice,
+                                             int32_t t_lang, const FanFields &previous) {
+  Specification<FanFields> result;
   result.fields = previous;
   FanFields &f = result.fields;
-  const int32_t t_lang = request.t_lang;
 
   // The air flow depends on the altitude: without one there is nothing to compute.
-  if (request.altitude < 0 || request.altitude >= static_cast<int>(kAltitudeFactors.size())) {
+  if (choice.altitude < 0 || choice.altitude >= static_cast<int>(kAltitudeFactors.size())) {
     SetText(t_lang, vent_texts::kChooseAltitude,
             [&result](const char *s) { result.list_text = s; });
     return result;
   }
-  result.export_enabled = true;
+  result.listed = true;
 
-  f.F = kAltitudeFactors[static_cast<std::size_t>(request.altitude)];
-  f.VFP = static_cast<float>(static_cast<double>(f.F) * request.PCOM_VENT /
-                             (static_cast<double>(request.TENMAX) - request.TEMAX));
+  f.F = kAltitudeFactors[static_cast<std::size_t>(choice.altitude)];
+  f.VFP = static_cast<float>(static_cast<double>(f.F) * f.PCOM_VENT /
+                             (static_cast<double>(balance.TENMAX) - balance.TEMAX));
   SetText(t_lang, kUnitWord, f.qnt_pv);
 
   // Without a heater the fan alone keeps the climate, switched by a thermostat and a
   // hygrostat.
-  const bool accessories = request.heat <= 0;
+  const bool accessories = balance.heat <= 0;
   const FanSize *size = FanSizeFor(f.VFP);
   if (size == nullptr) {
     // No size delivers this flow. The fan, the grille and, without a heater, the accessories
@@ -108,7 +104,7 @@ FanSpecification CreateFanSpecification(const FanRequest &request, const FanFiel
     return result;
   }
 
-  const CatalogueItem &fan = request.voltage == 0 ? size->fan_230v : size->fan_115v;
+  const CatalogueItem &fan = choice.voltage == 0 ? size->fan_230v : size->fan_115v;
   f.vent_code = fan.code;
   SetText(t_lang, fan.name, f.vent_name);
   f.vent_qnt = std::string(kOne);

@@ -13,7 +13,9 @@
 #include <string>
 
 #include "app/lang.h"
+#include "balance/heat_balance.h"
 #include "selection/heater_catalogue.h"
+#include "selection/specification.h"
 
 namespace climate {
 
@@ -45,20 +47,10 @@ extern const std::array<FanSize, 4> kFanSizes;
 // largest size, or no flow at all).
 const FanSize *FanSizeFor(float air_flow);
 
-// Heat, in W, that ventilation must carry out: the dissipation less what the walls give off
-// at the maximum inside temperature against the maximum ambient: the heat surplus.
-float HeatToCarryOut(float PHG, float K, float S, float TEMAX, float TENMAX);
-
-// What the create operation works from: the window's heat to carry out, the main window's
-// temperatures, heater counter and language, and the two list choices (-1: none chosen).
-struct FanRequest {
-  float PCOM_VENT = 0;
-  float TEMAX = 0;
-  float TENMAX = 0;
-  int32_t heat = 0;
+// The choices of the fan window, as list indexes (-1: none chosen).
+struct FanChoice {
   int altitude = -1;  // index into kAltitudeFactors
   int voltage = -1;   // 0: 230 V; any other index, or none chosen: 115 V
-  int32_t t_lang = 0;
 };
 
 // The fields of the fan window: the heat to carry out, the air flow of the last create and
@@ -80,18 +72,12 @@ struct FanFields : AccessoryFields {
   void ClearItems();
 };
 
-struct FanSpecification {
-  // The window's fields after the create; a field the create does not write keeps its value.
-  FanFields fields;
-  // New text of the list box, lines joined by CR LF; empty when the list keeps its text.
-  std::optional<std::string> list_text;
-  // Whether there is a result to export: false only when no altitude was chosen.
-  bool export_enabled = false;
-};
-
-// Picks the fan and grille for the required air flow and builds the list of the
-// specification, or the no-solution text when no size is large enough. Without an altitude
-// nothing is computed and the list asks for one.
-FanSpecification CreateFanSpecification(const FanRequest &request, const FanFields &previous);
+// The fan window's create: the air flow for the heat to carry out (the window's PCOM_VENT) at
+// the chosen altitude, the fan and grille for it and, when no heater is part of the main
+// window's balance, the thermostat and hygrostat, with the list's lines in the language
+// `t_lang`; or the no-solution text when no size is large enough. Without an altitude nothing
+// is computed, the list asks for one and shows no result.
+Specification<FanFields> CreateSpecification(const BalanceFields &balance, const FanChoice &choice,
+                                             int32_t t_lang, const FanFields &previous);
 
 }  // namespace climate

@@ -89,23 +89,9 @@ void Theat_form::ClearChoices() {
 void Theat_form::Button1Click() {
   Button2->setEnabled(true);
   ClearList();
-
-  climate::HeaterSelectionInput in;
-  in.mode = box1->currentIndex();
-  in.compact = check_compact->isChecked();
-  in.termo = check_termo->isChecked();
-  in.K = Gaervik->balance.K;
-  in.S = Gaervik->balance.S;
-  in.TENMIN = Gaervik->balance.TENMIN;
-  in.TEMIN = Gaervik->balance.TEMIN;
-  in.PHG = Gaervik->balance.PHG;
-  in.vent = Gaervik->balance.vent;
-  in.t_lang = Gaervik->t_lang;
-
-  const climate::HeaterSelection result = climate::SelectHeaters(in, fields);
-  fields = result.fields;
-  Memo1->setText(Q(result.list_text));
-  ListCreated(true);
+  const climate::HeaterChoice choice{box1->currentIndex(), check_compact->isChecked(),
+                                     check_termo->isChecked()};
+  Created(climate::CreateSpecification(Gaervik->balance, choice, Gaervik->t_lang, fields), fields);
 }
 
 void Theat_form::Button2Click() {

@@ -1,6 +1,7 @@
 #include "selection/heater_selection.h"
 
 #include <array>
+#include <utility>
 
 #include "app/lang.h"
 #include "selection/heater_catalogue.h"
@@ -59,10 +60,10 @@ const Band &BandOf(float power) {
 
 }  // namespace
 
-float RequiredHeatingPower(const HeaterSelectionInput &in) {
-  const double losses = static_cast<double>(in.K) * static_cast<double>(in.S) *
-                        (static_cast<double>(in.TENMIN) - static_cast<double>(in.TEMIN));
-  if (in.mode == 0) return static_cast<float>(losses - static_cast<double>(in.PHG));
+float RequiredHeatingPower(const BalanceFields &b, int mode) {
+  const double losses = static_cast<double>(b.K) * static_cast<double>(b.S) *
+                        (static_cast<double>(b.TENMIN) - static_cast<double>(b.TEMIN));
+  if (mode == 0) return static_cast<float>(losses - static_cast<double>(b.PHG));
   return static_cast<float>(losses);
 }
 
@@ -73,11 +74,12 @@ void HeaterFields::ClearItems() {
   *this = cleared;
 }
 
-HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields &previous) {
-  HeaterSelection result;
+Specification<HeaterFields> CreateSpecification(const BalanceFields &balance,
+                                                const HeaterChoice &choice, int32_t lang,
+                                                const HeaterFields &previous) {
+  Specification<HeaterFields> result;
   HeaterFields &f = result.fields;
   f = previous;
-  const int32_t lang = in.t_lang;
 
   f.heat_name.clear();
   f.heat_qnt.clear();
@@ -86,21 +88,23 @@ HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields
 
   // Accessories: the hygrostat always; the changeover thermostat when a fan works with the
   // heater, the normally closed one otherwise.
+  const bool with_fan = balance.vent != 0;
   const HeaterCatalogueItem &gigro = HeaterItem("HG-CO");
   f.gigro_code = gigro.code;
   SetText(lang, gigro.name, f.gigro_name);
   f.gigro_qnt = std::string(kOne);
-  const HeaterCatalogueItem &term = HeaterItem(in.vent != 0 ? "TK-CO" : "TK-NC");
+  const HeaterCatalogueItem &term = HeaterItem(with_fan ? "TK-CO" : "TK-NC");
   f.term_code = term.code;
   SetText(lang, term.name, f.term_name);
   f.term_qnt = std::string(kOne);
 
-  const float power = RequiredHeatingPower(in);
+  const float power = RequiredHeatingPower(balance, choice.mode);
   f.PCOM_HEAT = power;
 
-  if (power > 0 && power <= kLargestBand) {
+  const bool found = power > 0 && power <= kLargestBand;
+  if (found) {
     const Band &band = BandOf(power);
-    const bool option = power > kOptionLimit ? in.termo : in.compact;
+    const bool option = power > kOptionLimit ? choice.termo : choice.compact;
     const Pick &pick = option ? band.option : band.plain;
     const HeaterCatalogueItem &heater = HeaterItem(pick.code);
     f.heat_code = heater.code;
@@ -114,19 +118,15 @@ HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields
       f.heat_qnt_2 = std::string(kOne);
       f.q_mem = 2;
     }
+  } else if (with_fan) {
+    // No heater: nothing of an earlier selection may remain for the reports. With a fan the
+    // thermostat and hygrostat stay, since the fan takes its thermostat from this window;
+    // without one they would switch nothing.
+    f.heat_code.clear();
+    f.heat_code_2.clear();
+    f.q_mem = 0;
   } else {
-    // No heater: nothing of an earlier selection may remain for the reports. Without a fan
-    // the thermostat and hygrostat would switch nothing; with one they stay, since the fan
-    // takes its thermostat from this window.
-    result.outcome =
-        power > kLargestBand ? HeaterOutcome::NoSolution : HeaterOutcome::NoPowerRequired;
-    if (in.vent != 0) {
-      f.heat_code.clear();
-      f.heat_code_2.clear();
-      f.q_mem = 0;
-    } else {
-      f.ClearItems();
-    }
+    f.ClearItems();
   }
 
   SetText(lang, kUnitWord, f.qnt_p);
@@ -137,21 +137,23 @@ HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields
   const std::string heater_line = line(f.heat_code, f.heat_name, f.heat_qnt);
   const std::string accessory_lines = line(f.term_code, f.term_name, f.term_qnt) + "\r\n" +
                                       line(f.gigro_code, f.gigro_name, f.gigro_qnt);
-  std::string &text = result.list_text;
-  if (result.outcome == HeaterOutcome::NoSolution) {
+  std::string text;
+  if (power > kLargestBand) {
     text = NoSolutionText(lang, heat_texts::kNoSolutionPrefix, power, heat_texts::kNoSolutionSuffix)
                .value_or("");
-  } else if (result.outcome == HeaterOutcome::NoPowerRequired) {
+  } else if (!found) {
     SetText(lang, heat_texts::kNoPowerRequired, text);
   } else if (f.q_mem == 2) {
     text = heater_line + "\r\n" + line(f.heat_code_2, f.heat_name_2, f.heat_qnt_2) + "\r\n" +
            accessory_lines;
-  } else if (power > kOptionLimit && in.termo) {
+  } else if (power > kOptionLimit && choice.termo) {
     // The heater's own thermostat does the work: no accessories.
     text = heater_line + "\r\n";
   } else {
     text = heater_line + "\r\n" + accessory_lines;
   }
+  result.list_text = std::move(text);
+  result.listed = true;
   return result;
 }
 

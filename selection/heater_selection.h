@@ -6,22 +6,17 @@
 #include <cstdint>
 #include <string>
 
+#include "balance/heat_balance.h"
 #include "selection/heater_catalogue.h"
+#include "selection/specification.h"
 
 namespace climate {
 
-// What the selection reads: the window's choices and the main window's heat balance.
-struct HeaterSelectionInput {
+// The choices of the heater window.
+struct HeaterChoice {
   int mode = -1;         // operating mode index: 0 constant, any other periodic
   bool compact = false;  // use compact heaters (decides up to 800 W)
   bool termo = false;    // use heaters with built-in thermostat (decides above 800 W)
-  float K = 0;           // heat-transfer coefficient, W/(m²·K)
-  float S = 0;           // effective surface, m²
-  float TENMIN = 0;      // minimum inside temperature, °C
-  float TEMIN = 0;       // minimum ambient temperature, °C
-  float PHG = 0;         // heat dissipated inside, W
-  int32_t vent = 0;      // non-zero when a fan is needed as well
-  int32_t t_lang = 0;    // 1 Russian, 2 English
 };
 
 // The fields of the heater window: the required power of the last create and its items.
@@ -42,28 +37,16 @@ struct HeaterFields : AccessoryFields {
   void ClearItems();
 };
 
-enum class HeaterOutcome {
-  Items,            // heaters found in a power band
-  NoPowerRequired,  // required power 0 W or less
-  NoSolution,       // required power above the largest band
-};
-
-struct HeaterSelection {
-  HeaterOutcome outcome = HeaterOutcome::Items;
-  // The window's fields after the selection. A field the selection does not write keeps its
-  // previous value: the second heater code outside the two-model band, and texts of a
-  // language number other than 1 and 2.
-  HeaterFields fields;
-  // The whole list text, lines joined by CR LF; empty for a language number other than 1
-  // and 2 when there are no lines to show.
-  std::string list_text;
-};
-
-// Required heating power: the losses through the walls at the minimum temperatures, less
+// Required heating power in W: the losses through the walls at the minimum temperatures, less
 // the heat dissipated inside when the equipment runs constantly (mode 0).
-float RequiredHeatingPower(const HeaterSelectionInput &in);
+float RequiredHeatingPower(const BalanceFields &balance, int mode);
 
-// Selects the items for `in`, starting from the window's fields as they are.
-HeaterSelection SelectHeaters(const HeaterSelectionInput &in, const HeaterFields &previous);
+// The heater window's create: the heaters for the required power of the main window's balance
+// and the window's choices, with the thermostat and the hygrostat, and the list's lines, in
+// the language `t_lang`; starting from the window's fields as they are. The list text is
+// always set (empty for a language number other than 1 and 2 when there is no line to show).
+Specification<HeaterFields> CreateSpecification(const BalanceFields &balance,
+                                                const HeaterChoice &choice, int32_t t_lang,
+                                                const HeaterFields &previous);
 
 }  // namespace climate

@@ -5,8 +5,11 @@
 #include <QGroupBox>
 #include <QPushButton>
 
+#include <utility>
+
 #include "app/widgets.h"
 #include "balance/workflow.h"
+#include "selection/specification.h"
 
 namespace climate {
 
@@ -36,8 +39,15 @@ class TSelectionForm : public TForm {
                  const QRect &button2, const QRect &memo);
   // Empties the list: its items leave the workbook.
   void ClearList();
-  // The list now shows a create's result; `chosen` says whether the create chose items.
-  void ListCreated(bool chosen) { items_listed_ = chosen; }
+  // Takes what the window's create made: its fields, its list text, and whether the list now
+  // shows its result. Returns the last.
+  template <class Fields>
+  bool Created(Specification<Fields> made, Fields &fields) {
+    fields = std::move(made.fields);
+    if (made.list_text) Memo1->setText(QString::fromStdString(*made.list_text));
+    items_listed_ = made.listed;
+    return made.listed;
+  }
 
   // The window's own part of the reset: its lists and options back to nothing chosen.
   virtual void ClearChoices() = 0;

@@ -54,8 +54,7 @@ void Tvent_form::FormActivate() {
   Image1->FillAndDraw(climate::ButtonFace(), *ImageList1, kFanPicture);
   Image1->show();
 
-  const climate::BalanceFields &b = Gaervik->balance;
-  fields.PCOM_VENT = climate::HeatToCarryOut(b.PHG, b.K, b.S, b.TEMAX, b.TENMAX);
+  fields.PCOM_VENT = climate::HeatSurplus(Gaervik->balance);
 
   // The window's captions are Russian whatever the language number.
   climate::SetRussianTexts(this, climate::vent_texts::kActivationTable);
@@ -79,21 +78,11 @@ void Tvent_form::ClearChoices() {
 }
 
 void Tvent_form::Button1Click() {
-  climate::FanRequest request;
-  request.PCOM_VENT = fields.PCOM_VENT;
-  request.TEMAX = Gaervik->balance.TEMAX;
-  request.TENMAX = Gaervik->balance.TENMAX;
-  request.heat = Gaervik->balance.heat;
-  request.altitude = Point_sea->currentIndex();
-  request.voltage = Volt_vent->currentIndex();
-  request.t_lang = Gaervik->t_lang;
-  const climate::FanSpecification result = climate::CreateFanSpecification(request, fields);
-
-  Button2->setEnabled(result.export_enabled);
-  fields = result.fields;
-  if (result.list_text) Memo1->setText(Q(*result.list_text));
-  // Without an altitude the list asks for one and nothing was chosen.
-  ListCreated(result.export_enabled);
+  const climate::FanChoice choice{Point_sea->currentIndex(), Volt_vent->currentIndex()};
+  const bool listed = Created(
+      climate::CreateSpecification(Gaervik->balance, choice, Gaervik->t_lang, fields), fields);
+  // Without an altitude the list asks for one and there is nothing to export.
+  Button2->setEnabled(listed);
 }
 
 void Tvent_form::Button2Click() {

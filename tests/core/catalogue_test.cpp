@@ -18,6 +18,7 @@
 #include "selection/cooler_selection.h"
 #include "selection/fan_selection.h"
 #include "selection/heater_catalogue.h"
+#include "tests/core/builders.h"
 
 namespace climate::catalogue_test {
 namespace {
@@ -254,14 +255,9 @@ TEST(Catalogue, FansGrillesAndTheirAccessories) {
     EXPECT_STREQ(HeaterItem(a.code).name.ru, a.name);
   }
   // Without a heater, in Russian, the list closes with the two fixed lines.
-  FanRequest request;
-  request.PCOM_VENT = 245;
-  request.TEMAX = 30;
-  request.TENMAX = 40;
-  request.altitude = 0;
-  request.voltage = 0;
-  request.t_lang = kRussian;
-  const FanSpecification s = CreateFanSpecification(request, FanFields{});
+  FanFields window;
+  window.PCOM_VENT = 245;
+  const auto s = CreateSpecification(test_input::ForFan(30, 40), FanChoice{0, 0}, kRussian, window);
   ASSERT_TRUE(s.list_text);
   const std::string tail =
       std::string("\r\n") + kFanAccessories[0].line + "\r\n" + kFanAccessories[1].line;

@@ -21,8 +21,26 @@ std::string CodeFor(const char *mounting, const char *power, char supply) {
   return std::string("CK-") + mounting + power + "-" + supply;
 }
 
+// The cooling window's create for the power it computed when it opened.
+Specification<CoolerFields> Create(float power, int mounting, int voltage, int32_t t_lang,
+                                   CoolerFields previous = {}) {
+  previous.PCOM_COOL = power;
+  return CreateSpecification({}, {mounting, voltage}, t_lang, previous);
+}
+
 std::string CreateCode(float power, int mounting, int voltage) {
-  return CreateCoolerSpecification({power, mounting, voltage, kRussian}, {}).fields.cool_code;
+  return Create(power, mounting, voltage, kRussian).fields.cool_code;
+}
+
+// The heat surplus of an enclosure of K · S = 5.5 · `s`.
+float CoolingPower(float phg, float s, float temax, float tenmax) {
+  BalanceFields b;
+  b.PHG = phg;
+  b.K = 5.5f;
+  b.S = s;
+  b.TEMAX = temax;
+  b.TENMAX = tenmax;
+  return HeatSurplus(b);
 }
 
 // The names follow one pattern per mounting and supply, so a typo in any of the 26 shows.
@@ -110,7 +128,7 @@ TEST(CoolerBands, VoltageItemsOfTheBandInTheLanguage) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(testing::Message() << c.phg << " W, language " << c.t_lang);
-    const auto items = VoltageItems(CoolingPower(c.phg, 5.5f, 2.0f, 35, 35), c.t_lang);
+    const auto items = VoltageItems(CoolingPower(c.phg, 2.0f, 35, 35), c.t_lang);
     ASSERT_TRUE(items);
     EXPECT_EQ(*items, c.items);
   }
@@ -122,22 +140,21 @@ TEST(CoolerBands, VoltageItemsOfTheBandInTheLanguage) {
 
 TEST(CoolerPower, DissipationPlusHeatThroughTheWalls) {
   // 500 − 5.5 · 2 · (35 − 40) = 555 W.
-  EXPECT_EQ(CoolingPower(500, 5.5f, 2.0f, 40, 35), 555.0f);
+  EXPECT_EQ(CoolingPower(500, 2.0f, 40, 35), 555.0f);
   // Evaluated in double and stored once: 800 + 5.5 · 1.112f · 10 is 861.15997… as a float;
   // rounding the product to float on the way would give 861.16003….
-  EXPECT_EQ(CoolingPower(800, 5.5f, 1.112f, 45, 35), 861.15997f);
-  EXPECT_EQ(CoolingPower(0, 5.5f, 2.0f, 30, 35), -55.0f);
+  EXPECT_EQ(CoolingPower(800, 1.112f, 45, 35), 861.15997f);
+  EXPECT_EQ(CoolingPower(0, 2.0f, 30, 35), -55.0f);
 }
 
 TEST(CoolerCreate, SpecificationLineInEachLanguage) {
-  const CoolerSpecification ru = CreateCoolerSpecification({555, 0, 1, kRussian}, {});
-  ASSERT_NE(ru.unit, nullptr);
+  const auto ru = Create(555, 0, 1, kRussian);
   EXPECT_EQ(ru.fields.cool_code, "CK-W0800-2");
   EXPECT_EQ(ru.fields.cool_name, "Навесной кондиционер 800 Вт, 400В (2 фазы)");
   EXPECT_EQ(ru.fields.cool_qnt, "1");
   EXPECT_EQ(ru.list_text, "CK-W0800-2 - Навесной кондиционер 800 Вт, 400В (2 фазы) x 1 шт.");
 
-  const CoolerSpecification en = CreateCoolerSpecification({2000, 1, 2, kEnglish}, {});
+  const auto en = Create(2000, 1, 2, kEnglish);
   EXPECT_EQ(en.fields.cool_code, "CK-R2000-3");
   EXPECT_EQ(en.fields.cool_name, "Roof mount cooler 2000 W, 400/440Vac (3 ph)");
   EXPECT_EQ(en.list_text, "CK-R2000-3 - Roof mount cooler 2000 W, 400/440Vac (3 ph) x 1 pcs.");
@@ -145,7 +162,7 @@ TEST(CoolerCreate, SpecificationLineInEachLanguage) {
   // Another language number writes no name and no line, so no line mixes two units.
   CoolerFields earlier;
   earlier.cool_name = "earlier";
-  const CoolerSpecification other = CreateCoolerSpecification({555, 0, 1, 3}, earlier);
+  const auto other = Create(555, 0, 1, 3, earlier);
   EXPECT_EQ(other.fields.cool_code, "CK-W0800-2");
   EXPECT_EQ(other.fields.cool_name, "earlier");
   EXPECT_FALSE(other.list_text);
@@ -169,15 +186,14 @@ TEST(CoolerCreate, NoUnitEmptiesTheItemAndGivesTheNoSolutionText) {
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(testing::Message() << "P = " << c.power);
-    const CoolerSpecification s = CreateCoolerSpecification({c.power, 0, 0, c.t_lang}, {});
-    EXPECT_EQ(s.unit, nullptr);
+    const auto s = Create(c.power, 0, 0, c.t_lang);
     // No unit of an earlier create may reach a report.
     EXPECT_EQ(s.fields.cool_code, "");
     EXPECT_EQ(s.fields.cool_name, "");
     EXPECT_EQ(s.fields.cool_qnt, "");
     EXPECT_EQ(s.list_text, c.text);
   }
-  EXPECT_FALSE(CreateCoolerSpecification({5000, 0, 0, 0}, {}).list_text);
+  EXPECT_FALSE(Create(5000, 0, 0, 0).list_text);
 }
 
 }  // namespace

@@ -2,28 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 
 #include "app/lang.h"
+#include "tests/core/builders.h"
 
 namespace climate {
 namespace {
-
-// The first worked example after its calculation: 2000 × 800 × 600 mm of steel, free on all
-// sides, 500 W, ambient 35 / -5 °C at 50 %, inside 40 / 10 °C raised to the dew point 21.
-DecisionFigures HeaterAndFan() {
-  DecisionFigures f;
-  f.K = 5.5f;
-  f.S = 5.712f;
-  f.PHG = 500;
-  f.TEMAX = 35;
-  f.TEMIN = -5;
-  f.TENMAX = 40;
-  f.TENMIN = 21;
-  f.dew_point = 21;
-  return f;
-}
 
 const char kRussianFigures[] =
     "Эффективная площадь поверхности S: 5,71 м²\n"
@@ -43,7 +30,7 @@ const char kEnglishFigures[] =
 
 struct Case {
   const char *name;
-  SuggestionKind kind;
+  std::optional<Equipment> kind;  // none: the no-equipment text
   int32_t t_lang;
   std::string expected;
 };
@@ -55,33 +42,34 @@ void PrintTo(const Case &c, std::ostream *os) {
 class DecisionNoteTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(DecisionNoteTest, ListsTheFiguresOfTheSuggestion) {
-  EXPECT_EQ(DecisionNote(HeaterAndFan(), GetParam().kind, GetParam().t_lang), GetParam().expected);
+  EXPECT_EQ(DecisionNote(test_input::FirstWorkedExample(), 21, GetParam().kind, GetParam().t_lang),
+            GetParam().expected);
 }
 
 // Heating: 5.5 · 5.712 · (21 + 5) = 816.8 W with the equipment off part of the time, less
 // the 500 W dissipated when it runs constantly. Heat to remove: 500 − 5.5 · 5.712 · 5.
 INSTANTIATE_TEST_SUITE_P(
     WorkedExample, DecisionNoteTest,
-    ::testing::Values(
-        Case{"HeaterRussian", SuggestionKind::Heater, kRussian,
-             std::string(kRussianFigures) +
-                 "\nНужна мощность обогрева: 317 Вт постоянно, 817 Вт периодически"},
-        Case{"FanRussian", SuggestionKind::Fan, kRussian,
-             std::string(kRussianFigures) + "\nНужно отвести тепло: 343 Вт"},
-        Case{"CoolerEnglish", SuggestionKind::Cooler, kEnglish,
-             std::string(kEnglishFigures) + "\nHeat to remove: 343 W"},
-        Case{"HeaterEnglish", SuggestionKind::Heater, kEnglish,
-             std::string(kEnglishFigures) + "\nHeating needed: 317 W regular, 817 W cycling"},
-        Case{"NoEquipmentRussian", SuggestionKind::NoEquipment, kRussian, kRussianFigures},
-        Case{"NoLanguageYet", SuggestionKind::Heater, 0, ""},
-        Case{"UnknownLanguage", SuggestionKind::Fan, 3, ""}),
+    ::testing::Values(Case{"HeaterRussian", Equipment::Heater, kRussian,
+                           std::string(kRussianFigures) +
+                               "\nНужна мощность обогрева: 317 Вт постоянно, 817 Вт периодически"},
+                      Case{"FanRussian", Equipment::Fan, kRussian,
+                           std::string(kRussianFigures) + "\nНужно отвести тепло: 343 Вт"},
+                      Case{"CoolerEnglish", Equipment::Cooler, kEnglish,
+                           std::string(kEnglishFigures) + "\nHeat to remove: 343 W"},
+                      Case{"HeaterEnglish", Equipment::Heater, kEnglish,
+                           std::string(kEnglishFigures) +
+                               "\nHeating needed: 317 W regular, 817 W cycling"},
+                      Case{"NoEquipmentRussian", std::nullopt, kRussian, kRussianFigures},
+                      Case{"NoLanguageYet", Equipment::Heater, 0, ""},
+                      Case{"UnknownLanguage", Equipment::Fan, 3, ""}),
     [](const auto &row) { return std::string(row.param.name); });
 
 // The figures never argue with the suggestion they explain.
 TEST(DecisionNote, FiguresStayOnTheSideOfTheDecision) {
   // 2000 × 600 × 500 mm against a wall: S = 3.9 m²; 800 W at 45 °C against 35 °C inside:
   // 800 + 21.45 · 10 = 1014.5 W to remove, a power needed in full: 1015 W.
-  DecisionFigures f;
+  BalanceFields f;
   f.K = 5.5f;
   f.S = 3.9f;
   f.PHG = 800;
@@ -89,8 +77,7 @@ TEST(DecisionNote, FiguresStayOnTheSideOfTheDecision) {
   f.TEMIN = 5;
   f.TENMAX = 35;
   f.TENMIN = 20;
-  f.dew_point = 36;
-  std::string note = DecisionNote(f, SuggestionKind::Cooler, kEnglish);
+  std::string note = DecisionNote(f, 36, Equipment::Cooler, kEnglish);
   EXPECT_NE(note.find("Heat to remove: 1015 W"), std::string::npos) << note;
   EXPECT_NE(note.find("at 45 °C ambient: 82.3 °C"), std::string::npos) << note;
 
@@ -101,7 +88,7 @@ TEST(DecisionNote, FiguresStayOnTheSideOfTheDecision) {
   f.PHG = 27.74f;
   f.TEMAX = 35;
   f.TENMAX = 40;
-  note = DecisionNote(f, SuggestionKind::Fan, kRussian);
+  note = DecisionNote(f, 0, Equipment::Fan, kRussian);
   EXPECT_NE(note.find("Нужно отвести тепло: 1 Вт"), std::string::npos) << note;
 
   // A heater because 149.85 / 10 − 5 = 9.985 °C stays below the 10 °C to hold: the cold case
@@ -114,7 +101,7 @@ TEST(DecisionNote, FiguresStayOnTheSideOfTheDecision) {
   f.TEMIN = -5;
   f.TENMAX = 40;
   f.TENMIN = 10;
-  note = DecisionNote(f, SuggestionKind::Heater, kRussian);
+  note = DecisionNote(f, 0, Equipment::Heater, kRussian);
   EXPECT_NE(note.find("при -5 °С снаружи: 9,9 °С"), std::string::npos) << note;
   EXPECT_NE(note.find("обогрева: 1 Вт постоянно, 150 Вт периодически"), std::string::npos) << note;
 
@@ -122,7 +109,7 @@ TEST(DecisionNote, FiguresStayOnTheSideOfTheDecision) {
   f.PHG = 0;
   f.TEMIN = -0.04f;
   f.TENMIN = -0.04f;
-  const std::string cold = DecisionNote(f, SuggestionKind::NoEquipment, kRussian);
+  const std::string cold = DecisionNote(f, 0, std::nullopt, kRussian);
   EXPECT_NE(cold.find("при 0 °С снаружи: 0,0 °С"), std::string::npos) << cold;
 }
 

@@ -2,33 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "app/lang.h"
+#include "tests/core/builders.h"
 #include "tests/core/case_names.h"
 
 namespace climate::fan_selection_test {
 namespace {
 
-float Above(float value) {
-  return std::nextafter(value, std::numeric_limits<float>::infinity());
+using test_input::Above;
+
+// What the fan window's create works from: the main window's balance, the window's choices,
+// the language, and the heat to carry out that the window computed when it opened.
+struct Request {
+  BalanceFields balance;
+  FanChoice choice;
+  int32_t t_lang = kRussian;
+  float PCOM_VENT = 0;
+};
+
+Request Make(int altitude, float pcom_vent, float temax, float tenmax, int voltage,
+             int32_t heat = 0, int32_t t_lang = kRussian) {
+  return {test_input::ForFan(temax, tenmax, heat), {altitude, voltage}, t_lang, pcom_vent};
 }
 
-FanRequest Request(int altitude, float pcom_vent, float temax, float tenmax, int voltage,
-                   int32_t heat = 0, int32_t t_lang = kRussian) {
-  FanRequest r;
-  r.PCOM_VENT = pcom_vent;
-  r.TEMAX = temax;
-  r.TENMAX = tenmax;
-  r.heat = heat;
-  r.altitude = altitude;
-  r.voltage = voltage;
-  r.t_lang = t_lang;
-  return r;
+Specification<FanFields> Create(const Request &r, FanFields previous) {
+  previous.PCOM_VENT = r.PCOM_VENT;
+  return CreateSpecification(r.balance, r.choice, r.t_lang, previous);
 }
 
 // Fields as an earlier create left them, to see which ones a create leaves alone.
@@ -45,15 +48,19 @@ FanFields Earlier() {
 }
 
 TEST(FanSelection, HeatToCarryOutIsEvaluatedInDouble) {
-  EXPECT_EQ(HeatToCarryOut(300, 5.5f, 1.0f, 30, 40), 245.0f);
+  BalanceFields b = test_input::ForFan(30, 40);
+  b.PHG = 300;
+  b.K = 5.5f;
+  b.S = 1;
+  EXPECT_EQ(HeatSurplus(b), 245.0f);
   // Evaluated in float, the wall term would round twice and give 342.919983.
-  EXPECT_EQ(HeatToCarryOut(500, 5.5f, 5.712f, 35, 40), 342.920013f);
+  EXPECT_EQ(HeatSurplus(test_input::FirstWorkedExample()), 342.920013f);
 }
 
 // Which size each air flow gets, around the band limits.
 struct BandCase {
   const char *what;  // name of the case
-  FanRequest request;
+  Request request;
   float VFP;
   const char *fan;  // nullptr: no size delivers the flow
   const char *grille;
@@ -67,10 +74,10 @@ class FanBands : public testing::TestWithParam<BandCase> {};
 
 TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
   const BandCase &c = GetParam();
-  const FanSpecification s = CreateFanSpecification(c.request, {});
-  EXPECT_EQ(s.fields.F, kAltitudeFactors[static_cast<std::size_t>(c.request.altitude)]) << c.what;
+  const auto s = Create(c.request, {});
+  EXPECT_EQ(s.fields.F, kAltitudeFactors[static_cast<std::size_t>(c.request.choice.altitude)]) << c.what;
   EXPECT_EQ(s.fields.VFP, c.VFP) << c.what;
-  EXPECT_TRUE(s.export_enabled) << c.what;
+  EXPECT_TRUE(s.listed) << c.what;
   if (c.fan == nullptr) {
     EXPECT_EQ(s.fields.vent_code, "") << c.what;
     EXPECT_EQ(s.fields.vent_code_2, "") << c.what;
@@ -83,20 +90,19 @@ TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
 INSTANTIATE_TEST_SUITE_P(
     , FanBands,
     testing::Values(
-        BandCase{"UpTo15", Request(4, 30, 30, 37, 0), 15, "FK-015-230", "GK-015"},
-        BandCase{"JustAbove15", Request(4, Above(30), 30, 37, 1), Above(15), "FK-050-115",
-                 "GK-050"},
-        BandCase{"At50", Request(4, 100, 30, 37, 0), 50, "FK-050-230", "GK-050"},
-        BandCase{"At270", Request(4, 540, 30, 37, 1), 270, "FK-270-115", "GK-270"},
-        BandCase{"At580NoVoltageChosen", Request(4, 1160, 30, 37, -1), 580, "FK-580-115", "GK-580"},
-        BandCase{"JustAbove580", Request(4, Above(1160), 30, 37, 0), Above(580), nullptr, nullptr},
+        BandCase{"UpTo15", Make(4, 30, 30, 37, 0), 15, "FK-015-230", "GK-015"},
+        BandCase{"JustAbove15", Make(4, Above(30), 30, 37, 1), Above(15), "FK-050-115", "GK-050"},
+        BandCase{"At50", Make(4, 100, 30, 37, 0), 50, "FK-050-230", "GK-050"},
+        BandCase{"At270", Make(4, 540, 30, 37, 1), 270, "FK-270-115", "GK-270"},
+        BandCase{"At580NoVoltageChosen", Make(4, 1160, 30, 37, -1), 580, "FK-580-115", "GK-580"},
+        BandCase{"JustAbove580", Make(4, Above(1160), 30, 37, 0), Above(580), nullptr, nullptr},
         // 3.1f · 935.483948 / 5 is 580.00003 in double and 580 once stored.
-        BandCase{"StoredValueDecides", Request(0, 935.483948f, 30, 35, 0), 580, "FK-580-230",
+        BandCase{"StoredValueDecides", Make(0, 935.483948f, 30, 35, 0), 580, "FK-580-230",
                  "GK-580"}),
     testing_names::ByWhat());
 
 TEST(FanSelection, WorkedExampleWithoutHeaterListsFourLines) {
-  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 0), {});
+  const auto s = Create(Make(0, 245, 30, 40, 0), {});
   EXPECT_NEAR(s.fields.VFP, 75.95, 1e-4);
   EXPECT_EQ(s.list_text,
             "FK-270-230 - Вентилятор c решёткой и фильтром, 230/270  м3/час, 230В x 1 шт.\r\n"
@@ -112,7 +118,7 @@ TEST(FanSelection, WorkedExampleWithoutHeaterListsFourLines) {
 }
 
 TEST(FanSelection, EnglishWithoutHeaterNamesTheAccessoriesInEnglish) {
-  const FanSpecification s = CreateFanSpecification(Request(0, 245, 30, 40, 1, 0, kEnglish), {});
+  const auto s = Create(Make(0, 245, 30, 40, 1, 0, kEnglish), {});
   EXPECT_EQ(s.list_text,
             "FK-270-115 - Fan filter, 230/270 m3/hour, 115Vac x 1 pcs.\r\n"
             "GK-270 - Filter, 250 x 250 mm x 1 pcs.\r\n"
@@ -123,7 +129,7 @@ TEST(FanSelection, EnglishWithoutHeaterNamesTheAccessoriesInEnglish) {
 }
 
 TEST(FanSelection, WithHeaterListsFanAndGrilleOnlyAndLeavesAccessories) {
-  const FanSpecification ru = CreateFanSpecification(Request(4, 100, 30, 37, 1, 1), Earlier());
+  const auto ru = Create(Make(4, 100, 30, 37, 1, 1), Earlier());
   // The one 115 V name with a Cyrillic "с" and the double space after it.
   EXPECT_EQ(ru.list_text,
             "FK-050-115 - Вентилятор с  решёткой и фильтром, 45/50 м3/час, 115В x 1 шт.\r\n"
@@ -145,10 +151,9 @@ TEST(FanSelection, NoSolutionRoundsHalfToEvenAndEmptiesTheItems) {
   for (const Case &c : {Case{1225, 0, kRussian, "Для воздушного потока в 612 решение отсутствует!"},
                         Case{1227, 0, kRussian, "Для воздушного потока в 614 решение отсутствует!"},
                         Case{1225, 1, kEnglish, "For air flow 612 m3/hour is not solution!"}}) {
-    const FanSpecification s =
-        CreateFanSpecification(Request(4, c.pcom_vent, 30, 37, 0, c.heat, c.t_lang), Earlier());
+    const auto s = Create(Make(4, c.pcom_vent, 30, 37, 0, c.heat, c.t_lang), Earlier());
     EXPECT_EQ(s.list_text, c.text);
-    EXPECT_TRUE(s.export_enabled);
+    EXPECT_TRUE(s.listed);
     EXPECT_EQ(s.fields.qnt_pv, c.t_lang == kRussian ? "шт." : "pcs.");
     // No fan of an earlier create may reach a report.
     for (const auto *field : {&s.fields.vent_code, &s.fields.vent_name, &s.fields.vent_qnt,
@@ -174,10 +179,9 @@ TEST(FanSelection, WithoutAltitudeNothingIsComputed) {
   for (const Case &c :
        {Case{kRussian, "Выберите высоту над уровнем моря!"},
         Case{kEnglish, "Please, choose the altitude above sea level!"}, Case{0, std::nullopt}}) {
-    const FanSpecification s =
-        CreateFanSpecification(Request(-1, 245, 30, 40, 0, 0, c.t_lang), Earlier());
+    const auto s = Create(Make(-1, 245, 30, 40, 0, 0, c.t_lang), Earlier());
     EXPECT_EQ(s.list_text, c.text);
-    EXPECT_FALSE(s.export_enabled);
+    EXPECT_FALSE(s.listed);
     EXPECT_EQ(s.fields.F, 3.3f);
     EXPECT_EQ(s.fields.VFP, 123.0f);
     EXPECT_EQ(s.fields.vent_code + s.fields.term_code + s.fields.qnt_pv, "earlierearlierearlier");

@@ -2,41 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <limits>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/lang.h"
 #include "selection/heater_catalogue.h"
+#include "tests/core/builders.h"
 
 namespace climate::heater_selection_test {
 namespace {
 
-float Above(float value) {
-  return std::nextafter(value, std::numeric_limits<float>::infinity());
+using test_input::Above;
+
+// What the heater window's create reads: the main window's balance, the window's choices and
+// the language.
+struct Request {
+  BalanceFields balance;
+  HeaterChoice choice;
+  int32_t t_lang = kRussian;
+};
+
+// A request in the periodic mode whose required power is exactly `power`.
+Request ForPower(float power, bool compact = false, bool termo = false, int32_t t_lang = kRussian,
+                 int32_t vent = 0) {
+  return {test_input::ForHeatingPower(power, vent), {1, compact, termo}, t_lang};
 }
 
-// An input whose required power is exactly `power`: periodic mode, K = S = 1, TEMIN = 0.
-HeaterSelectionInput ForPower(float power, bool compact = false, bool termo = false,
-                              int32_t t_lang = kRussian, int32_t vent = 0) {
-  HeaterSelectionInput in;
-  in.mode = 1;
-  in.compact = compact;
-  in.termo = termo;
-  in.K = 1;
-  in.S = 1;
-  in.TENMIN = power;
-  in.PHG = 12345;  // not credited in the periodic mode
-  in.vent = vent;
-  in.t_lang = t_lang;
-  return in;
+Specification<HeaterFields> Create(const Request &r, const HeaterFields &previous) {
+  return CreateSpecification(r.balance, r.choice, r.t_lang, previous);
 }
 
 // A selection that fills every heater field: two models.
 HeaterFields TwoModels() {
-  return SelectHeaters(ForPower(500), {}).fields;
+  return Create(ForPower(500), {}).fields;
 }
 
 TEST(HeaterCatalogue, KindsCodesAndNames) {
@@ -79,8 +78,7 @@ TEST(HeaterSelection, BandsIncludeTheirUpperLimit) {
       const bool high = power > 800;
       for (bool option : {false, true}) {
         // The option that does not decide is set the other way round.
-        const HeaterFields f =
-            SelectHeaters(ForPower(power, high != option, high == option), {}).fields;
+        const HeaterFields f = Create(ForPower(power, high != option, high == option), {}).fields;
         SCOPED_TRACE(testing::Message() << "P=" << power << " option=" << option);
         EXPECT_EQ(f.heat_code, option ? b.option : b.plain);
         EXPECT_EQ(f.heat_qnt, option ? b.option_qnt : b.plain_qnt);
@@ -94,20 +92,20 @@ TEST(HeaterSelection, BandsIncludeTheirUpperLimit) {
 TEST(HeaterSelection, RequiredPowerIsRoundedOnceFromDouble) {
   // 5.5 x 34.545456 x 5 - 150 is 800.0000381 in double and 800.0000610 once stored, above
   // the 800 W limit; rounding each float step would give 800 exactly and the band below.
-  HeaterSelectionInput in;
-  in.mode = 0;
-  in.K = 5.5f;
-  in.S = 34.54545593261719f;
-  in.TENMIN = 5;
-  in.PHG = 150;
-  const HeaterSelection s = SelectHeaters(in, {});
+  Request in;
+  in.choice.mode = 0;
+  in.balance.K = 5.5f;
+  in.balance.S = 34.54545593261719f;
+  in.balance.TENMIN = 5;
+  in.balance.PHG = 150;
+  const auto s = Create(in, {});
   EXPECT_EQ(s.fields.PCOM_HEAT, Above(800));
   EXPECT_EQ(s.fields.heat_code, "HK-P1200");
 }
 
 TEST(HeaterSelection, ListTexts) {
   struct Case {
-    HeaterSelectionInput in;
+    Request in;
     const char *text;
   };
   const Case cases[] = {
@@ -131,14 +129,14 @@ TEST(HeaterSelection, ListTexts) {
        "The required heating power is 0 W or less, no heater is needed."},
   };
   for (const Case &c : cases) {
-    EXPECT_EQ(SelectHeaters(c.in, TwoModels()).list_text, c.text) << c.in.TENMIN;
+    EXPECT_EQ(Create(c.in, TwoModels()).list_text, c.text) << c.in.balance.TENMIN;
   }
 }
 
 // Without a heater no field of an earlier selection may remain for the reports.
 TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
   for (float power : {0.0f, -250.0f, 2100.0f}) {
-    const HeaterFields f = SelectHeaters(ForPower(power), TwoModels()).fields;
+    const HeaterFields f = Create(ForPower(power), TwoModels()).fields;
     EXPECT_EQ(f.q_mem, 0.0f);
     for (const std::string *field :
          {&f.heat_code, &f.heat_name, &f.heat_qnt, &f.heat_code_2, &f.heat_name_2, &f.heat_qnt_2}) {
@@ -151,7 +149,7 @@ TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
     }
     // With a fan they stay: the fan takes its thermostat from the heater window.
     const HeaterFields with_fan =
-        SelectHeaters(ForPower(power, false, false, kRussian, 1), TwoModels()).fields;
+        Create(ForPower(power, false, false, kRussian, 1), TwoModels()).fields;
     EXPECT_EQ(with_fan.term_code + " " + with_fan.term_qnt, "TK-CO 1") << power;
     EXPECT_EQ(with_fan.gigro_code + " " + with_fan.gigro_name,
               "HG-CO Гигростат, перекидной контакт")
@@ -161,17 +159,17 @@ TEST(HeaterSelection, NoHeaterLeavesNoStaleHeaterFields) {
 
 TEST(HeaterSelection, FieldsNotWrittenKeepTheirValues) {
   // A single model leaves the second code but empties its name and quantity.
-  const HeaterFields single = SelectHeaters(ForPower(100), TwoModels()).fields;
+  const HeaterFields single = Create(ForPower(100), TwoModels()).fields;
   EXPECT_EQ(single.heat_code_2, "HK-V250");
   EXPECT_EQ(single.heat_name_2 + single.heat_qnt_2, "");
 
   // A language number other than 1 and 2 writes no text: the accessory names and the unit
   // word stay, the heater name stays empty and there is no no-solution text.
-  const HeaterFields english = SelectHeaters(ForPower(10, true, false, kEnglish), {}).fields;
-  const HeaterSelection other = SelectHeaters(ForPower(10, true, false, 3), english);
+  const HeaterFields english = Create(ForPower(10, true, false, kEnglish), {}).fields;
+  const auto other = Create(ForPower(10, true, false, 3), english);
   EXPECT_EQ(other.fields.term_name, english.term_name);
-  EXPECT_EQ(other.list_text.substr(0, other.list_text.find("\r\n")), "HK-C015 -  x 1 pcs.");
-  EXPECT_EQ(SelectHeaters(ForPower(3000, false, false, 3), english).list_text, "");
+  EXPECT_EQ(other.list_text->substr(0, other.list_text->find("\r\n")), "HK-C015 -  x 1 pcs.");
+  EXPECT_EQ(Create(ForPower(3000, false, false, 3), english).list_text, "");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "balance/heat_balance.h"
 #include "selection/heater_catalogue.h"
 #include "selection/heater_selection.h"
+#include "tests/core/builders.h"
 
 namespace climate::interface_texts_test {
 namespace {
@@ -221,12 +222,9 @@ Text TextOf(const std::array<TextEntry, N> &table, std::string_view control, int
 // The range's own spellings, each where the program must show it. A "correction" of any of
 // them is a fault.
 TEST(InterfaceTexts, PrescribedSpellingsStayAsWritten) {
-  HeaterSelectionInput beyond;  // 2500 W required: no heater of the range
-  beyond.mode = 1;
-  beyond.K = 1;
-  beyond.S = 1;
-  beyond.TENMIN = 2500;
-  beyond.t_lang = kRussian;
+  // 2500 W required: no heater of the range.
+  const auto beyond =
+      CreateSpecification(test_input::ForHeatingPower(2500), HeaterChoice{1}, kRussian, {});
   HeatBalance none;
   none.no_solution = true;
 
@@ -243,7 +241,7 @@ TEST(InterfaceTexts, PrescribedSpellingsStayAsWritten) {
       {"heater HK-V400 in English", HeaterItem("HK-V400").name.en, "bloch"},
       {"main window's no-solution text", PlanSuggestions(none, kRussian).status_alarm,
        "отстуствует"},
-      {"heater window's no-solution text", SelectHeaters(beyond, {}).list_text, "отстутсвует"},
+      {"heater window's no-solution text", beyond.list_text.value_or(""), "отстутсвует"},
       {"save window's workbook button", TextOf(save_texts::kActivationTable, "Button2").ru,
        "EXCEl"},
   };

@@ -29,6 +29,7 @@
 #include "selection/fan_selection.h"
 #include "selection/heater_catalogue.h"
 #include "selection/heater_selection.h"
+#include "tests/core/builders.h"
 
 namespace climate::randomised_test {
 namespace {
@@ -170,9 +171,12 @@ float LargestFanFlow() {
   return kFanSizes.back().max_air_flow;
 }
 
-bool IsCoolingUnit(const CoolingUnit *unit) {
-  return unit != nullptr && unit >= kCoolingUnits.data() &&
-         unit < kCoolingUnits.data() + kCoolingUnits.size();
+// The cooling unit of the catalogue with this article code, or nullptr.
+const CoolingUnit *UnitOf(const std::string &code) {
+  for (const CoolingUnit &unit : kCoolingUnits) {
+    if (code == unit.code) return &unit;
+  }
+  return nullptr;
 }
 
 // Counts of what the random enclosures reached, so that the run is known to cover every
@@ -212,27 +216,21 @@ testing::AssertionResult EveryIndexReached(const char *list, const std::array<in
 // holds from the enclosures before.
 void CheckHeater(Draw &draw, const HeatBalance &b, const std::string &where, HeaterFields &window,
                  Coverage &seen) {
-  HeaterSelectionInput in;
-  in.mode = draw.Below(2);
-  in.compact = draw.Coin();
-  in.termo = draw.Coin();
-  in.K = b.K;
-  in.S = b.S;
-  in.TENMIN = b.TENMIN;
-  in.TEMIN = b.TEMIN;
-  in.PHG = b.PHG;
-  in.vent = b.vent;
-  in.t_lang = draw.Coin() ? kRussian : kEnglish;
-  const HeaterSelection h = SelectHeaters(in, window);
+  HeaterChoice choice;
+  choice.mode = draw.Below(2);
+  choice.compact = draw.Coin();
+  choice.termo = draw.Coin();
+  const int32_t lang = draw.Coin() ? kRussian : kEnglish;
+  const auto h = CreateSpecification(b, choice, lang, window);
   window = h.fields;
   const HeaterFields &f = h.fields;
   const float power = h.fields.PCOM_HEAT;
   ++seen.heaters;
 
   ASSERT_TRUE(Finite({{"PCOM_HEAT", power}, {"q_mem", f.q_mem}})) << where;
-  EXPECT_TRUE(ShowsNoBrokenNumber(h.list_text)) << where;
+  EXPECT_TRUE(ShowsNoBrokenNumber(h.list_text.value_or(""))) << where;
   // Accessories go with a heater, or with a fan that takes its thermostat from this window.
-  if (h.outcome == HeaterOutcome::Items || in.vent != 0) {
+  if (!f.heat_code.empty() || b.vent != 0) {
     EXPECT_TRUE(IsHeaterCatalogueItem(f.term_code, HeaterItemKind::Thermostat)) << where;
     EXPECT_TRUE(IsHeaterCatalogueItem(f.gigro_code, HeaterItemKind::Hygrostat)) << where;
   } else {
@@ -241,7 +239,6 @@ void CheckHeater(Draw &draw, const HeatBalance &b, const std::string &where, Hea
         << power << " W; " << where;
   }
   if (power > 0 && power <= 2000) {
-    EXPECT_EQ(h.outcome, HeaterOutcome::Items) << power << " W; " << where;
     EXPECT_TRUE(IsHeaterCatalogueItem(f.heat_code, HeaterItemKind::Heater))
         << "'" << f.heat_code << "' for " << power << " W; " << where;
     EXPECT_GT(Quantity(f.heat_qnt), 0) << "'" << f.heat_qnt << "'; " << where;
@@ -252,8 +249,6 @@ void CheckHeater(Draw &draw, const HeatBalance &b, const std::string &where, Hea
     }
   } else {
     if (power > 2000) ++seen.heaters_too_large;
-    EXPECT_EQ(h.outcome, power > 0 ? HeaterOutcome::NoSolution : HeaterOutcome::NoPowerRequired)
-        << power << " W; " << where;
     EXPECT_EQ(f.heat_code, "") << power << " W; " << where;
     EXPECT_EQ(f.q_mem, 0) << power << " W; " << where;
   }
@@ -263,27 +258,26 @@ void CheckHeater(Draw &draw, const HeatBalance &b, const std::string &where, Hea
 // the solution and may already be exported.
 void CheckFan(Draw &draw, const HeatBalance &b, const std::string &where, FanFields &window,
               Coverage &seen) {
-  FanRequest r;
-  r.PCOM_VENT = HeatToCarryOut(b.PHG, b.K, b.S, b.TEMAX, b.TENMAX);
-  r.TEMAX = b.TEMAX;
-  r.TENMAX = b.TENMAX;
-  r.heat = b.heat == 0 ? 0 : 1 + draw.Below(2);
+  BalanceFields balance = b;
+  balance.heat = b.heat == 0 ? 0 : 1 + draw.Below(2);
+  FanChoice r;
   r.altitude = draw.Below(kAltitudeFactors.size() + 1) - 1;
   r.voltage = draw.Below(3) - 1;
-  r.t_lang = draw.Coin() ? kRussian : kEnglish;
+  const int32_t lang = draw.Coin() ? kRussian : kEnglish;
   ++seen.fans;
 
   // The fan is offered only when ventilation has heat to carry out.
-  ASSERT_TRUE(Finite({{"PCOM_VENT", r.PCOM_VENT}})) << where;
-  EXPECT_GT(r.PCOM_VENT, 0) << where;
+  window.PCOM_VENT = HeatSurplus(b);
+  ASSERT_TRUE(Finite({{"PCOM_VENT", window.PCOM_VENT}})) << where;
+  EXPECT_GT(window.PCOM_VENT, 0) << where;
 
-  const FanSpecification s = CreateFanSpecification(r, window);
+  const auto s = CreateSpecification(balance, r, lang, window);
   window = s.fields;
   if (s.list_text) {
     EXPECT_TRUE(ShowsNoBrokenNumber(*s.list_text)) << where;
   }
   if (r.altitude < 0) {
-    EXPECT_FALSE(s.export_enabled) << where;
+    EXPECT_FALSE(s.listed) << where;
     return;
   }
   const float flow = s.fields.VFP;
@@ -302,7 +296,7 @@ void CheckFan(Draw &draw, const HeatBalance &b, const std::string &where, FanFie
   EXPECT_EQ(window.vent_code_2, size->grille.code) << where;
   EXPECT_TRUE(flow > size->min_air_flow && flow <= size->max_air_flow)
       << window.vent_code << " for " << flow << " m3/h; " << where;
-  if (r.heat == 0) {
+  if (balance.heat == 0) {
     EXPECT_EQ(window.term_code, "TK-NO") << where;
     EXPECT_EQ(window.gigro_code, "HG-CO") << where;
   }
@@ -311,7 +305,9 @@ void CheckFan(Draw &draw, const HeatBalance &b, const std::string &where, FanFie
 // The cooling window: a random mounting and voltage item, or none chosen.
 void CheckCooler(Draw &draw, const HeatBalance &b, const std::string &where, Coverage &seen) {
   const int32_t lang = draw.Coin() ? kRussian : kEnglish;
-  const float power = CoolingPower(b.PHG, b.K, b.S, b.TEMAX, b.TENMAX);
+  CoolerFields window;
+  window.PCOM_COOL = HeatSurplus(b);
+  const float power = window.PCOM_COOL;
   const auto voltage_items = VoltageItems(power, lang);
   ++seen.coolers;
   ASSERT_TRUE(Finite({{"PCOM_COOL", power}})) << where;
@@ -320,7 +316,8 @@ void CheckCooler(Draw &draw, const HeatBalance &b, const std::string &where, Cov
   const int items = voltage_items ? static_cast<int>(voltage_items->size()) : 3;
   const int mounting = draw.Below(3) - 1;
   const int voltage = draw.Below(static_cast<std::size_t>(items) + 1) - 1;
-  const CoolerSpecification c = CreateCoolerSpecification({power, mounting, voltage, lang}, {});
+  const auto c = CreateSpecification(b, {mounting, voltage}, lang, window);
+  const CoolingUnit *unit = UnitOf(c.fields.cool_code);
   if (c.list_text) {
     EXPECT_TRUE(ShowsNoBrokenNumber(*c.list_text)) << where;
   }
@@ -330,17 +327,15 @@ void CheckCooler(Draw &draw, const HeatBalance &b, const std::string &where, Cov
     ++seen.coolers_too_large;
     EXPECT_EQ(band, nullptr) << power << " W; " << where;
     EXPECT_FALSE(voltage_items) << power << " W; " << where;
-    EXPECT_EQ(c.unit, nullptr) << power << " W; " << where;
     EXPECT_EQ(c.fields.cool_code, "") << where;
     return;
   }
   ASSERT_NE(band, nullptr) << power << " W; " << where;
-  ASSERT_TRUE(IsCoolingUnit(c.unit)) << power << " W; " << where;
-  EXPECT_EQ(c.fields.cool_code, c.unit->code) << where;
-  EXPECT_EQ(c.unit->mounting, MountingOf(mounting)) << c.unit->code << "; " << where;
-  EXPECT_GE(c.unit->power_w, power) << c.unit->code << "; " << where;
-  EXPECT_TRUE(c.unit->supply >= band->first_supply && c.unit->supply <= band->last_supply)
-      << c.unit->code << " for " << power << " W; " << where;
+  ASSERT_TRUE(unit) << "'" << c.fields.cool_code << "' for " << power << " W; " << where;
+  EXPECT_EQ(unit->mounting, MountingOf(mounting)) << unit->code << "; " << where;
+  EXPECT_GE(unit->power_w, power) << unit->code << "; " << where;
+  EXPECT_TRUE(unit->supply >= band->first_supply && unit->supply <= band->last_supply)
+      << unit->code << " for " << power << " W; " << where;
   ASSERT_TRUE(voltage_items) << power << " W; " << where;
   EXPECT_EQ(static_cast<int>(voltage_items->size()), band->last_supply - band->first_supply + 1)
       << power << " W; " << where;
@@ -449,17 +444,11 @@ std::vector<float> Sweep(Draw &draw, float lo, float hi, std::initializer_list<f
   return values;
 }
 
-// The order of the outcomes as the required power grows.
-int Stage(HeaterOutcome outcome) {
-  switch (outcome) {
-    case HeaterOutcome::NoPowerRequired:
-      return 0;
-    case HeaterOutcome::Items:
-      return 1;
-    case HeaterOutcome::NoSolution:
-      return 2;
-  }
-  return -1;
+// The order of the outcomes as the required power grows: no heater required, heaters, no
+// heater of the range large enough.
+int Stage(const HeaterFields &f) {
+  if (!f.heat_code.empty()) return 1;
+  return f.PCOM_HEAT > 0 ? 2 : 0;
 }
 
 // What grows with the required heating power is the total rated power of the heaters chosen;
@@ -483,25 +472,18 @@ TEST(RandomSweeps, HeatersNeverGetSmallerWhenTheRequiredPowerGrows) {
       HeaterFields window;
       int last_rated = 0;
       float last_power = -std::numeric_limits<float>::infinity();
-      HeaterOutcome last_outcome = HeaterOutcome::NoPowerRequired;
+      int last_stage = 0;
       for (const float required : powers) {
         // Periodic mode, K = S = 1 and TEMIN = 0 make the required power exactly `required`.
-        HeaterSelectionInput in;
-        in.mode = 1;
-        in.compact = compact;
-        in.termo = termo;
-        in.K = 1;
-        in.S = 1;
-        in.TENMIN = required;
-        in.t_lang = draw.Coin() ? kRussian : kEnglish;
-        const HeaterSelection h = SelectHeaters(in, window);
+        const auto h =
+            CreateSpecification(test_input::ForHeatingPower(required), {1, compact, termo},
+                                draw.Coin() ? kRussian : kEnglish, window);
         window = h.fields;
         ASSERT_EQ(h.fields.PCOM_HEAT, required);
 
         // No heater up to 0 W, heaters up to the largest band, no solution above it.
-        ASSERT_GE(Stage(h.outcome), Stage(last_outcome))
-            << required << " W after " << last_power << " W";
-        if (h.outcome == HeaterOutcome::Items) {
+        ASSERT_GE(Stage(h.fields), last_stage) << required << " W after " << last_power << " W";
+        if (Stage(h.fields) == 1) {
           const int rated = TotalRatedPower(h.fields);
           ASSERT_GT(rated, 0) << h.fields.heat_code << " for " << required << " W";
           ASSERT_GE(rated, last_rated)
@@ -509,10 +491,10 @@ TEST(RandomSweeps, HeatersNeverGetSmallerWhenTheRequiredPowerGrows) {
               << " W after " << last_rated << " W for " << last_power << " W";
           last_rated = rated;
         }
-        last_outcome = h.outcome;
+        last_stage = Stage(h.fields);
         last_power = required;
       }
-      EXPECT_EQ(last_outcome, HeaterOutcome::NoSolution);
+      EXPECT_EQ(last_stage, 2);
       EXPECT_EQ(last_rated, 2000);
     }
   }
@@ -538,14 +520,10 @@ TEST(RandomSweeps, FansNeverGetSmallerWhenTheAirFlowGrows) {
         int last_size = -1;
         bool beyond = false;
         for (const float heat : heats) {
-          FanRequest r;
-          r.PCOM_VENT = heat;
-          r.TEMAX = 20;
-          r.TENMAX = 20 + difference;
-          r.altitude = altitude;
-          r.voltage = voltage;
-          r.t_lang = kRussian;
-          const FanSpecification s = CreateFanSpecification(r, {});
+          FanFields window;
+          window.PCOM_VENT = heat;
+          const auto s = CreateSpecification(test_input::ForFan(20, 20 + difference),
+                                             {altitude, voltage}, kRussian, window);
           const float flow = s.fields.VFP;
           ASSERT_FALSE(std::isnan(flow)) << heat << " W";
           ASSERT_GE(flow, last_flow) << heat << " W";
@@ -589,21 +567,22 @@ TEST(RandomSweeps, CoolingUnitsNeverGetSmallerWhenTheCoolingPowerGrows) {
       int last_power = 0;
       bool beyond = false;
       for (const float required : powers) {
-        const CoolerSpecification c =
-            CreateCoolerSpecification({required, mounting, voltage, kRussian}, {});
+        CoolerFields window;
+        window.PCOM_COOL = required;
+        const auto c = CreateSpecification({}, {mounting, voltage}, kRussian, window);
+        const CoolingUnit *unit = UnitOf(c.fields.cool_code);
         if (required <= 0 || required > 4000) {
-          ASSERT_EQ(c.unit, nullptr) << required << " W";
           ASSERT_EQ(c.fields.cool_code, "") << required << " W";
           beyond = required > 0;
           continue;
         }
-        ASSERT_TRUE(IsCoolingUnit(c.unit)) << required << " W";
+        ASSERT_TRUE(unit) << "'" << c.fields.cool_code << "' for " << required << " W";
         ASSERT_FALSE(beyond);
-        ASSERT_EQ(c.unit->mounting, MountingOf(mounting)) << c.unit->code;
-        ASSERT_GE(c.unit->power_w, required) << c.unit->code;
-        ASSERT_GE(c.unit->power_w, last_power)
-            << c.unit->code << " for " << required << " W after a " << last_power << " W unit";
-        last_power = c.unit->power_w;
+        ASSERT_EQ(unit->mounting, MountingOf(mounting)) << unit->code;
+        ASSERT_GE(unit->power_w, required) << unit->code;
+        ASSERT_GE(unit->power_w, last_power)
+            << unit->code << " for " << required << " W after a " << last_power << " W unit";
+        last_power = unit->power_w;
       }
       EXPECT_EQ(last_power, 4000);
       EXPECT_TRUE(beyond);

@@ -30,8 +30,11 @@ class TextLayouts : public testing::TestWithParam<Layout> {};
 
 TEST_P(TextLayouts, FileText) {
   const Layout &l = GetParam();
-  TextReportInput in{l.heat, l.cooler, l.vent, l.heater_list, kCooler, kFan};
-  EXPECT_EQ(ReportFileText(in), l.file) << l.what;
+  BalanceFields counters;
+  counters.heat = l.heat;
+  counters.cooler = l.cooler;
+  counters.vent = l.vent;
+  EXPECT_EQ(ReportFileText(counters, {l.heater_list, kCooler, kFan}), l.file) << l.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,19 +67,35 @@ TEST(TextReport, FileNameAlwaysGetsTxt) {
   EXPECT_EQ(ReportFileName("/tmp/отчёт"), "/tmp/отчёт.txt");
 }
 
-SheetInput Fields() {
-  SheetInput in;
-  in.heater_listed = in.cooler_listed = in.fan_listed = true;
-  in.heater = {"HK-V400", "heater", "1"};
-  in.heater_2 = {"HK-V250", "heater 2", "1"};
-  in.heater_thermostat = {"TK-NC", "heater thermostat", "1"};
-  in.heater_hygrostat = {"HG-CO", "heater hygrostat", "1"};
-  in.cooler_unit = {"CK-W0800-2", "cooler", "1"};
-  in.fan = {"FK-270-230", "fan", "1"};
-  in.grille = {"GK-270", "grille", "1"};
-  in.fan_thermostat = {"TK-NO", "fan thermostat", "1"};
-  in.fan_hygrostat = {"HG-CO", "fan hygrostat", "1"};
-  return in;
+// The three selection windows' fields and the main window's counters, as the save window
+// reads them.
+struct Windows {
+  BalanceFields counters;
+  HeaterFields heater;
+  CoolerFields cooler;
+  FanFields fan;
+  ListedItems listed{true, true, true};
+};
+
+Windows Fields() {
+  Windows w;
+  HeaterFields &h = w.heater;
+  h.heat_code = "HK-V400", h.heat_name = "heater", h.heat_qnt = "1";
+  h.heat_code_2 = "HK-V250", h.heat_name_2 = "heater 2", h.heat_qnt_2 = "1";
+  h.term_code = "TK-NC", h.term_name = "heater thermostat", h.term_qnt = "1";
+  h.gigro_code = "HG-CO", h.gigro_name = "heater hygrostat", h.gigro_qnt = "1";
+  CoolerFields &c = w.cooler;
+  c.cool_code = "CK-W0800-2", c.cool_name = "cooler", c.cool_qnt = "1";
+  FanFields &v = w.fan;
+  v.vent_code = "FK-270-230", v.vent_name = "fan", v.vent_qnt = "1";
+  v.vent_code_2 = "GK-270", v.vent_name_2 = "grille", v.vent_qnt_2 = "1";
+  v.term_code = "TK-NO", v.term_name = "fan thermostat", v.term_qnt = "1";
+  v.gigro_code = "HG-CO", v.gigro_name = "fan hygrostat", v.gigro_qnt = "1";
+  return w;
+}
+
+std::vector<SheetRow> Rows(const Windows &w) {
+  return SheetRows(w.counters, w.heater, w.cooler, w.fan, w.listed);
 }
 
 // Each row as "code name", enough to tell which window an accessory came from.
@@ -101,12 +120,12 @@ class SheetLayouts : public testing::TestWithParam<SheetCase> {};
 
 TEST_P(SheetLayouts, Rows) {
   const SheetCase &c = GetParam();
-  SheetInput in = Fields();
-  in.heat = c.heat;
-  in.cooler = c.cooler;
-  in.vent = c.vent;
-  in.q_mem = c.q_mem;
-  const std::vector<SheetRow> rows = SheetRows(in);
+  Windows in = Fields();
+  in.counters.heat = c.heat;
+  in.counters.cooler = c.cooler;
+  in.counters.vent = c.vent;
+  in.heater.q_mem = c.q_mem;
+  const std::vector<SheetRow> rows = Rows(in);
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows[0], (SheetRow{"Код", "Наименование", "Количество"}));
   EXPECT_EQ(CodesAndNames(rows), c.rows) << c.what;
@@ -149,30 +168,32 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SheetLayout, AccessoriesOnlyWithTheEquipmentTheySwitch) {
   // The heater window found no heater and the fan window no fan: the heater window's
   // thermostat and hygrostat, kept for a fan, have nothing to switch.
-  SheetInput in = Fields();
-  in.heat = 2;
-  in.vent = 1;
-  in.heater_listed = in.fan_listed = true;
-  in.heater = in.fan = in.grille = {"", "", ""};
-  EXPECT_EQ(SheetRows(in).size(), 1u);
-  in.fan = {"FK-270-230", "fan", "1"};
-  EXPECT_EQ(CodesAndNames(SheetRows(in)),
+  Windows in = Fields();
+  in.counters.heat = 2;
+  in.counters.vent = 1;
+  in.heater.heat_code = in.heater.heat_name = in.heater.heat_qnt = "";
+  in.fan.ClearItems();
+  EXPECT_EQ(Rows(in).size(), 1u);
+  in.fan.vent_code = "FK-270-230", in.fan.vent_name = "fan", in.fan.vent_qnt = "1";
+  EXPECT_EQ(CodesAndNames(Rows(in)),
             (std::vector<std::string>{"FK-270-230 fan", "TK-NC heater thermostat",
                                       "HG-CO heater hygrostat"}));
 }
 
 TEST(SheetLayout, EmptyItemsGetNoRowOthersAreWrittenAsTheyAre) {
-  SheetInput in = Fields();
-  in.heat = 1;
-  in.vent = 1;
-  in.q_mem = 1;
-  in.heater = {"", "", ""};    // a heater selection without a solution
-  in.fan = {"FK-X", "", "1"};  // partly filled: written as it is
-  in.grille = {"", "", ""};
-  EXPECT_EQ(SheetRows(in), (std::vector<SheetRow>{{"Код", "Наименование", "Количество"},
-                                                  {"FK-X", "", "1"},
-                                                  {"TK-NC", "heater thermostat", "1"},
-                                                  {"HG-CO", "heater hygrostat", "1"}}));
+  Windows in = Fields();
+  in.counters.heat = 1;
+  in.counters.vent = 1;
+  in.heater.q_mem = 1;
+  // A heater selection without a solution; a fan item partly filled, written as it is.
+  in.heater.heat_code = in.heater.heat_name = in.heater.heat_qnt = "";
+  in.fan.vent_name = "";
+  in.fan.vent_code = "FK-X";
+  in.fan.vent_code_2 = in.fan.vent_name_2 = in.fan.vent_qnt_2 = "";
+  EXPECT_EQ(Rows(in), (std::vector<SheetRow>{{"Код", "Наименование", "Количество"},
+                                             {"FK-X", "", "1"},
+                                             {"TK-NC", "heater thermostat", "1"},
+                                             {"HG-CO", "heater hygrostat", "1"}}));
 }
 
 // A window whose list was emptied after its create (a reset, a new choice, an option ticked)
@@ -207,15 +228,13 @@ TEST(SheetLayout, AWindowWhoseListWasEmptiedGivesNoRows) {
       {"heater and cooling, both emptied", 2, 1, 0, false, false, true, {}},
   };
   for (const Case &c : cases) {
-    SheetInput in = Fields();
-    in.heat = c.heat;
-    in.cooler = c.cooler;
-    in.vent = c.vent;
-    in.q_mem = 1;
-    in.heater_listed = c.heater_listed;
-    in.cooler_listed = c.cooler_listed;
-    in.fan_listed = c.fan_listed;
-    EXPECT_EQ(CodesAndNames(SheetRows(in)), c.rows) << c.what;
+    Windows in = Fields();
+    in.counters.heat = c.heat;
+    in.counters.cooler = c.cooler;
+    in.counters.vent = c.vent;
+    in.heater.q_mem = 1;
+    in.listed = {c.heater_listed, c.cooler_listed, c.fan_listed};
+    EXPECT_EQ(CodesAndNames(Rows(in)), c.rows) << c.what;
   }
 }
 

@@ -30,34 +30,41 @@ void WriteFile(const std::string &file, const std::string &bytes) {
 // Heater with two models and a fan: every kind of row and section but cooling, with Cyrillic
 // names, the typographic characters of the code page, and a list line the user typed with
 // characters the code page lacks.
-climate::TextReportInput Text() {
-  climate::TextReportInput in;
-  in.heat = 2;
-  in.vent = 1;
-  in.heater_list =
-      "HK-V400 - Обогреватель, P=400W x 1 шт.\r\nHK-V250 - Обогреватель, P=250W x 1 шт.\r\n"
-      "TK-NC - Термостат, диапазон -10 ~ +80°С x 1 шт.\r\nHG-CO - Гигростат x 1 шт.";
-  in.fan_list =
-      "FK-270-230 - Вентилятор «Ёлка» № 2 — 230 В x 1 шт.\r\nGK-270 - Решётка x 1 шт.\r\n"
-      "Müller: установить до 1 ½ м 😀";
-  return in;
+climate::BalanceFields Counters() {
+  climate::BalanceFields counters;
+  counters.heat = 2;
+  counters.vent = 1;
+  return counters;
 }
 
-climate::SheetInput Sheet() {
-  climate::SheetInput in;
-  in.heat = 2;
-  in.vent = 1;
-  in.q_mem = 2;
-  in.heater_listed = in.fan_listed = true;
-  in.heater = {"HK-V400", "Обогреватель, P=400W", "1"};
-  in.heater_2 = {"HK-V250", "Обогреватель, P=250W", "2"};
-  in.heater_thermostat = {"TK-NC", "Термостат, диапазон -10 ~ +80°С", "1"};
-  in.heater_hygrostat = {"HG-CO", "Гигростат", "1"};
-  in.fan = {"FK-270-230", "Вентилятор «Ёлка» № 2 — 230 В", "1"};
-  in.grille = {"GK-270", "Решётка", "1"};
-  in.fan_thermostat = {"TK-NO", "Термостат", "1"};
-  in.fan_hygrostat = {"HG-CO", "Гигростат", "1"};
-  return in;
+climate::ReportLists Lists() {
+  climate::ReportLists lists;
+  lists.heater =
+      "HK-V400 - Обогреватель, P=400W x 1 шт.\r\nHK-V250 - Обогреватель, P=250W x 1 шт.\r\n"
+      "TK-NC - Термостат, диапазон -10 ~ +80°С x 1 шт.\r\nHG-CO - Гигростат x 1 шт.";
+  lists.fan =
+      "FK-270-230 - Вентилятор «Ёлка» № 2 — 230 В x 1 шт.\r\nGK-270 - Решётка x 1 шт.\r\n"
+      "Müller: установить до 1 ½ м 😀";
+  return lists;
+}
+
+climate::HeaterFields Heater() {
+  climate::HeaterFields h;
+  h.q_mem = 2;
+  h.heat_code = "HK-V400", h.heat_name = "Обогреватель, P=400W", h.heat_qnt = "1";
+  h.heat_code_2 = "HK-V250", h.heat_name_2 = "Обогреватель, P=250W", h.heat_qnt_2 = "2";
+  h.term_code = "TK-NC", h.term_name = "Термостат, диапазон -10 ~ +80°С", h.term_qnt = "1";
+  h.gigro_code = "HG-CO", h.gigro_name = "Гигростат", h.gigro_qnt = "1";
+  return h;
+}
+
+climate::FanFields Fan() {
+  climate::FanFields v;
+  v.vent_code = "FK-270-230", v.vent_name = "Вентилятор «Ёлка» № 2 — 230 В", v.vent_qnt = "1";
+  v.vent_code_2 = "GK-270", v.vent_name_2 = "Решётка", v.vent_qnt_2 = "1";
+  v.term_code = "TK-NO", v.term_name = "Термостат", v.term_qnt = "1";
+  v.gigro_code = "HG-CO", v.gigro_name = "Гигростат", v.gigro_qnt = "1";
+  return v;
 }
 
 }  // namespace
@@ -70,9 +77,11 @@ int main(int argc, char **argv) {
   try {
     const std::string folder = argv[1];
     WriteFile(folder + "/спецификация.txt",
-              climate::Utf8ToWindows1251(climate::ReportFileText(Text())));
+              climate::Utf8ToWindows1251(climate::ReportFileText(Counters(), Lists())));
     climate::automation::RegisterSpreadsheetComponent(WriteFile);
-    climate::ExportToSpreadsheet(climate::SheetRows(Sheet()), folder + "/спецификация.xlsx");
+    climate::ExportToSpreadsheet(
+        climate::SheetRows(Counters(), Heater(), {}, Fan(), {true, false, true}),
+        folder + "/спецификация.xlsx");
   } catch (const std::exception &e) {
     std::cerr << "report_sample: " << e.what() << "\n";
     return 1;
