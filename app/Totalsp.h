@@ -1,7 +1,7 @@
 // The total window `total_form` (Qt): empty; nothing in the program opens it.
 #pragma once
 
-#include "app/widgets.h"
+#include "app/form.h"
 
 class Ttotal_form : public climate::TForm {
  public:

@@ -1,7 +1,9 @@
 #include "app/a_SW.h"
 
+#include "app/controls.h"
 #include "app/lang.h"
 #include "app/version.h"
+#include "app/window_texts.h"
 
 Tabout_SW *about_SW = nullptr;
 

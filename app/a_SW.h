@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-#include "app/widgets.h"
+#include "app/form.h"
 
 class Tabout_SW : public climate::TForm {
  public:

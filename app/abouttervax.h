@@ -3,7 +3,8 @@
 
 #include <QLabel>
 
-#include "app/widgets.h"
+#include "app/form.h"
+#include "app/pictures.h"
 
 class Tabout_form : public climate::TForm {
  public:

@@ -4,9 +4,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/interface_language.h"
+#include "app/keys.h"
 #include "app/lang.h"
-#include "app/look.h"
-#include "app/widgets.h"
 
 namespace climate {
 namespace {
@@ -46,8 +46,8 @@ class DialogPresenter final : public MessagePresenter {
     // No filter, no default extension, no question about overwriting; the system's usual
     // caption, in the interface language, given so that every kind of dialog shows it.
     const QString name =
-        QFileDialog::getSaveFileName(parent, ErrorText(kSaveAsCaption), current, QString(), nullptr,
-                                     QFileDialog::DontConfirmOverwrite);
+        QFileDialog::getSaveFileName(parent, InterfaceText(kSaveAsCaption), current, QString(),
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty()) return std::nullopt;
     return name;
   }
@@ -75,6 +75,17 @@ void ShowError(QWidget *parent, const QString &text) {
 std::optional<QString> AskSaveFileName(QWidget *parent, const QString &dialog,
                                        const QString &current) {
   return g_presenter->SaveFileName(parent, dialog, current);
+}
+
+TSaveDialog::TSaveDialog(QObject *parent, const QString &name) : QObject(parent) {
+  setObjectName(name);
+}
+
+bool TSaveDialog::Execute(QWidget *parent) {
+  const std::optional<QString> chosen = AskSaveFileName(parent, objectName(), FileName);
+  if (!chosen) return false;
+  FileName = *chosen;
+  return true;
 }
 
 }  // namespace climate

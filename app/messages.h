@@ -1,6 +1,7 @@
 // Message boxes and file dialogs of the program (Qt), behind a seam so that tests can answer them.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -32,5 +33,14 @@ void ShowInformation(QWidget *parent, const QString &text);
 void ShowError(QWidget *parent, const QString &text);
 std::optional<QString> AskSaveFileName(QWidget *parent, const QString &dialog,
                                        const QString &current);
+
+// A save-file dialog of a window. Execute shows it and keeps the chosen name in FileName.
+class TSaveDialog : public QObject {
+ public:
+  TSaveDialog(QObject *parent, const QString &name);
+  // True when a file name was chosen; false when the dialog was cancelled.
+  bool Execute(QWidget *parent);
+  QString FileName;
+};
 
 }  // namespace climate

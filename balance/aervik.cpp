@@ -11,12 +11,17 @@
 #include <vector>
 
 #include "app/a_SW.h"
+#include "app/controls.h"
+#include "app/errors.h"
+#include "app/interface_language.h"
 #include "app/lang.h"
-#include "app/look.h"
 #include "app/messages.h"
+#include "app/placement.h"
 #include "app/qt_text.h"
+#include "app/translations.h"
+#include "app/window_texts.h"
 #include "balance/heat_balance.h"
-#include "balance/suggestion_notes.h"
+#include "balance/suggestion_tooltips.h"
 #include "balance/workflow.h"
 #include "report/save.h"
 
@@ -71,7 +76,7 @@ int32_t FieldValue(const QLineEdit *edit) {
   const int value = edit->text().toInt(&ok);
   if (!ok || value < 0 || value > 9999) {
     throw std::runtime_error(
-        U(climate::ErrorText(climate::error_texts::kBadNumber) + edit->text()));
+        U(climate::InterfaceText(climate::error_texts::kBadNumber) + edit->text()));
   }
   return value;
 }
@@ -246,7 +251,7 @@ void TGaervik::FormCreate() {
 void TGaervik::RefreshSuggestionLinks() {
   name_p1->SetActive(!name_p1->text().isEmpty() && FirstSuggestionWindow() != nullptr);
   name_p2->SetActive(!name_p2->text().isEmpty() && SecondSuggestionWindow() != nullptr);
-  RefreshSuggestionNotes(*this);
+  RefreshSuggestionTooltips(*this);
 }
 
 void TGaervik::showEvent(QShowEvent *event) {
@@ -439,7 +444,7 @@ void TGaervik::ApplyLanguage(int32_t lang) {
   t_lang = lang;
   climate::UseToolkitTexts(t_lang);
   climate::SetTexts(this, T::kSwitchTable, t_lang);
-  RefreshSuggestionNotes(*this);  // the figures in the new language
+  RefreshSuggestionTooltips(*this);  // the figures in the new language
 }
 
 void TGaervik::lang_m_2_1Click() {

@@ -21,7 +21,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/widgets.h"
+#include "app/labels.h"
+#include "app/pictures.h"
 #include "balance/heat_balance.h"
 
 class TGaervik : public QMainWindow {

@@ -1,6 +1,6 @@
-// The figures behind the main window's decision, as an engineer reads them off a tooltip of
-// a suggestion text: surface, heat-transfer coefficient, inside temperatures without
-// equipment, dew point and, where it applies, the heating needed or the heat to remove.
+// The figures behind the main window's decision as a text (Qt-free), as an engineer reads them
+// off the tooltip of a suggestion text: surface, heat-transfer coefficient, inside temperatures
+// without equipment, dew point and, where it applies, the heating needed or the heat to remove.
 #pragma once
 
 #include <cstdint>

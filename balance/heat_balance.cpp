@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/lang.h"
-#include "balance/numbers.h"
+#include "balance/number_text.h"
 
 namespace climate {
 

@@ -28,7 +28,7 @@ target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/windows)
 target_link_libraries(core_tests PRIVATE climate_core GTest::gtest_main ws2_32)
 # As on Linux: compiled in batches of five, the tests' own code without optimisation (the
 # core under test keeps the build type's).
-set_target_properties(core_tests PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 5)
+set_target_properties(core_tests PROPERTIES UNITY_BUILD_BATCH_SIZE 5)
 target_compile_options(core_tests PRIVATE -O0)
 target_compile_definitions(core_tests PRIVATE
   READ_XLSX_SCRIPT="${CMAKE_SOURCE_DIR}/tests/core/read_xlsx.py")

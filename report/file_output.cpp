@@ -1,6 +1,6 @@
 #include "report/file_output.h"
 
-#include "app/widgets.h"
+#include "app/interface_language.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,7 +26,7 @@ std::optional<FileFault> g_fault;
 
 [[noreturn]] void Fail(const QString &file_name, const QString &cause) {
   throw std::runtime_error(
-      ErrorText(error_texts::kCannotWrite).arg(file_name, cause).toStdString());
+      InterfaceText(error_texts::kCannotWrite).arg(file_name, cause).toStdString());
 }
 
 // The cause injected for `step`, if any.
@@ -110,7 +110,7 @@ void ReplaceLongName(const QString &final_name, const QByteArray &bytes,
     Fail(shown, cause);
   };
   if (!QFile::setPermissions(short_name, target.permissions())) {
-    discard(ErrorText(error_texts::kPermissionsNotKept), shown_name);
+    discard(InterfaceText(error_texts::kPermissionsNotKept), shown_name);
   }
   std::error_code error;
   std::filesystem::rename(std::filesystem::path(short_name.toStdU16String()),
@@ -123,7 +123,7 @@ void ReplaceLongName(const QString &final_name, const QByteArray &bytes,
 void PutFileInPlace(const QString &file_name, const QByteArray &bytes) {
   const QString final_name = FinalName(file_name);
   const QFileInfo target(final_name);
-  if (WriteProtected(target)) Fail(file_name, ErrorText(error_texts::kWriteProtected));
+  if (WriteProtected(target)) Fail(file_name, InterfaceText(error_texts::kWriteProtected));
   if (target.exists() && QFile::encodeName(target.fileName()).size() > kLongestReplaceableName) {
     ReplaceLongName(final_name, bytes, file_name);
     return;

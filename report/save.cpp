@@ -1,7 +1,10 @@
 #include "report/save.h"
 
+#include "app/controls.h"
+#include "app/errors.h"
 #include "app/lang.h"
 #include "app/qt_text.h"
+#include "app/window_texts.h"
 #include "balance/aervik.h"
 #include "report/automation.h"
 #include "report/sheet_layout.h"

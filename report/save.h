@@ -4,7 +4,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "app/widgets.h"
+#include "app/form.h"
+#include "app/messages.h"
 
 class Tsave_form : public climate::TForm {
  public:

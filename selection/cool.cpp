@@ -3,8 +3,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/errors.h"
 #include "app/lang.h"
 #include "app/qt_text.h"
+#include "app/window_texts.h"
 #include "balance/aervik.h"
 #include "balance/workflow.h"
 

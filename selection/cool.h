@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/widgets.h"
 #include "selection/cooler_selection.h"
 #include "selection/selection_form.h"
 

@@ -14,6 +14,7 @@
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
+#include "selection/accessories.h"
 #include "selection/heater_catalogue.h"
 #include "selection/specification.h"
 

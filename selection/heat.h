@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/widgets.h"
 #include "selection/heater_selection.h"
 #include "selection/selection_form.h"
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "app/lang.h"
@@ -24,16 +23,5 @@ std::span<const HeaterCatalogueItem> HeaterCatalogue();
 
 // The item with article code `code`; std::out_of_range when the catalogue has none.
 const HeaterCatalogueItem &HeaterItem(std::string_view code);
-
-// The thermostat and hygrostat among a window's fields: the heater window always holds them,
-// the fan window when no heater is part of the solution. Texts are UTF-8.
-struct AccessoryFields {
-  std::string term_code;
-  std::string term_name;
-  std::string term_qnt;
-  std::string gigro_code;
-  std::string gigro_name;
-  std::string gigro_qnt;
-};
 
 }  // namespace climate

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "balance/heat_balance.h"
+#include "selection/accessories.h"
 #include "selection/heater_catalogue.h"
 #include "selection/specification.h"
 

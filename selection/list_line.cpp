@@ -1,6 +1,6 @@
 #include "selection/list_line.h"
 
-#include "balance/numbers.h"
+#include "balance/number_text.h"
 
 namespace climate {
 

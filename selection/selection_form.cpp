@@ -1,4 +1,6 @@
 #include "selection/selection_form.h"
+#include "app/interface_language.h"
+#include "app/lang.h"
 
 namespace climate {
 
@@ -19,7 +21,7 @@ void TSelectionForm::BuildList(const QRect &group, QWidget *buttons_parent, cons
 
 void TSelectionForm::showEvent(QShowEvent *event) {
   // Named for a screen reader in the language the window opens in.
-  Memo1->setAccessibleName(ErrorText(kListBoxName));
+  Memo1->setAccessibleName(InterfaceText(kListBoxName));
   TForm::showEvent(event);
 }
 

@@ -7,7 +7,9 @@
 
 #include <utility>
 
-#include "app/widgets.h"
+#include "app/controls.h"
+#include "app/form.h"
+#include "app/pictures.h"
 #include "balance/workflow.h"
 #include "selection/specification.h"
 

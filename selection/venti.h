@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/widgets.h"
 #include "selection/fan_selection.h"
 #include "selection/selection_form.h"
 

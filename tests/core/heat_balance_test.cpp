@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/lang.h"
-#include "balance/numbers.h"
+#include "balance/number_text.h"
 #include "tests/core/case_names.h"
 
 namespace climate::heat_balance_test {

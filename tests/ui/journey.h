@@ -10,7 +10,7 @@
 #include <functional>
 #include <source_location>
 
-#include "app/widgets.h"
+#include "app/labels.h"
 #include "tests/ui/ui_harness.h"
 
 namespace testing_ui {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/a_SW.h"
-#include "app/look.h"
+#include "app/contrast.h"
 #include "balance/aervik.h"
 #include "report/save.h"
 #include "selection/cool.h"

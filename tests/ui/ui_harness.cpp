@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/widgets.h"
+#include "app/form.h"
 #include "balance/aervik.h"
 
 namespace testing_ui {

@@ -1,4 +1,4 @@
-#include "balance/numbers.h"
+#include "balance/number_text.h"
 
 #include <charconv>
 #include <cmath>

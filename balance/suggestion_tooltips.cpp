@@ -1,4 +1,4 @@
-#include "balance/suggestion_notes.h"
+#include "balance/suggestion_tooltips.h"
 
 #include <optional>
 
@@ -29,7 +29,7 @@ void SetNote(const TGaervik &w, climate::TLinkLabel *label, Slot slot) {
 
 }  // namespace
 
-void RefreshSuggestionNotes(TGaervik &w) {
+void RefreshSuggestionTooltips(TGaervik &w) {
   SetNote(w, w.name_p1, Slot::First);
   SetNote(w, w.name_p2, Slot::Second);
 }
