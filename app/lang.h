@@ -55,6 +55,14 @@ inline constexpr Text kCannotWrite{"Не удалось записать фай�
 inline constexpr Text kWriteProtected{"файл защищён от записи", "the file is write-protected"};
 inline constexpr Text kPermissionsNotKept{"не удалось перенести права доступа",
                                           "could not carry the access rights over"};
+inline constexpr Text kReadOnlyFileSystem{"файловая система доступна только для чтения",
+                                          "the file system is read-only"};
+// The system's temporary folder: %1 its path, %2 the cause.
+inline constexpr Text kTemporaryFolder{"временная папка «%1»: %2", "the temporary folder «%1»: %2"};
+inline constexpr Text kTemporaryFolderMissing{"временной папки «%1» нет",
+                                              "the temporary folder «%1» does not exist"};
+inline constexpr Text kTemporaryFolderNotFolder{"временная папка «%1» — не папка",
+                                                "the temporary folder «%1» is not a folder"};
 }  // namespace error_texts
 
 // The text in the interface's language: English for 2, Russian otherwise.

@@ -1,5 +1,6 @@
 // Putting saved files in place on a real file system: new and replaced files, links, rights,
-// long names, every step failing, a full disk and a killed save.
+// long names, every step failing, a full disk and a killed save; the workbook's private
+// folders.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "report/file_output.h"
+#include "report/sheet_layout.h"
 
 using climate::FileStep;
 using climate::PutFileInPlace;
@@ -32,6 +34,20 @@ void Write(const QString &file, const QByteArray &bytes) {
   QFile f(file);
   QVERIFY(f.open(QIODevice::WriteOnly));
   QCOMPARE(f.write(bytes), bytes.size());
+}
+
+struct stat Stat(const QString &file) {
+  struct stat st {};
+  ::lstat(QFile::encodeName(file).constData(), &st);
+  return st;
+}
+
+// Saves in a process of its own, this program's (see main()); the save's error, or nothing.
+QString SaveInChild(const QStringList &args) {
+  QProcess child;
+  child.start(QCoreApplication::applicationFilePath(), args);
+  child.waitForFinished(60000);
+  return child.exitCode() == 0 ? QString() : QString::fromUtf8(child.readAllStandardError());
 }
 
 int Mode(const QString &file) {
@@ -66,12 +82,19 @@ class FileOutputTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { tmpdir_ = qgetenv("TMPDIR"); }
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
+    // The saves' temporary folder, open to every user as the system's is.
+    tmp_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid() && tmp_->isValid());
+    QVERIFY(::chmod(QFile::encodeName(tmp_->path()), 01777) == 0);
+    qputenv("TMPDIR", QFile::encodeName(tmp_->path()));
   }
   void cleanup() {
     climate::InjectFileFault(std::nullopt);
+    qputenv("TMPDIR", tmpdir_);
+    tmp_.reset();
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     dir_.reset();
   }
@@ -268,6 +291,27 @@ class FileOutputTest : public QObject {
     QVERIFY(contents == "old contents" || contents == QByteArray(size, 'x'));
   }
 
+  // The folder where a workbook is assembled, in the temporary folder that TMPDIR names or
+  // /tmp when it is empty, is the user's alone from its first moment whatever the umask. One
+  // that a killed save left goes at the next workbook save; the folder of a save still running
+  // stays.
+  void aWorkbookFolderIsPrivateAndGoesWithItsSave() {
+    qputenv("TMPDIR", "");
+    const Umask open(0);
+    const climate::automation::WorkFolder held = climate::MakePrivateFolder();  // a running save's
+    const QString running = QString::fromStdString(held.path);
+    QCOMPARE(Mode(running), 0700);
+    QCOMPARE(Stat(running).st_uid, ::geteuid());
+    QProcess killed;
+    killed.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold-folder")});
+    while (!killed.canReadLine()) QVERIFY(killed.waitForReadyRead());
+    const QString abandoned = QString::fromUtf8(killed.readLine()).trimmed();
+    killed.kill();
+    QVERIFY(killed.waitForFinished() && QFileInfo::exists(abandoned + "/book.xlsx"));
+    QCOMPARE(SaveInChild({"--save-child", Path("spec.xlsx"), "workbook"}), QString());
+    QVERIFY(!QFileInfo::exists(abandoned) && QFileInfo::exists(running));
+  }
+
  private:
   QString Path(const QString &name) const { return dir_->filePath(name); }
   QStringList Entries() const {
@@ -275,16 +319,40 @@ class FileOutputTest : public QObject {
   }
 
   std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<QTemporaryDir> tmp_;
+  QByteArray tmpdir_;
 };
 
 int main(int argc, char **argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = app.arguments();
   // The child of the killed-save test: saves a large file until it is killed.
-  if (argc == 4 && qstrcmp(argv[1], "--save-child") == 0) {
-    QCoreApplication app(argc, argv);
+  if (argc == 4 && qstrcmp(argv[1], "--save-child") == 0 && args[3] != "workbook") {
     PutFileInPlace(QString::fromLocal8Bit(argv[2]), QByteArray(atoll(argv[3]), 'x'));
     return 0;
   }
-  QCoreApplication app(argc, argv);
+  // A workbook saved in a process of its own: FILE workbook.
+  if (args.value(1) == "--save-child") {
+    climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8,
+                                                      climate::MakePrivateFolder);
+    try {
+      climate::ExportToSpreadsheet({{"Код"}}, args[2].toStdString());
+    } catch (const std::exception &e) {
+      std::fputs(e.what(), stderr);
+      return 1;
+    }
+    return 0;
+  }
+  // Holds a workbook folder, with a book in it, until its input ends.
+  if (args.value(1) == "--hold-folder") {
+    const climate::automation::WorkFolder folder = climate::MakePrivateFolder();
+    Write(QString::fromStdString(folder.path) + "/book.xlsx", "PK");
+    std::printf("%s\n", folder.path.c_str());
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+  }
   FileOutputTest tests;
   return QTest::qExec(&tests, argc, argv);
 }

@@ -214,7 +214,8 @@ class SaveWindowTest : public FolderWindowTest {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
     }));
-    climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8);
+    climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8,
+                                                      climate::MakePrivateFolder);
     QVERIFY(InSaveWindow([] {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
