@@ -1,6 +1,6 @@
 // Putting saved files in place on a real file system: new and replaced files, links, rights,
-// long names, every step failing, a full disk and a killed save; the workbook's private
-// folders.
+// long names, every step failing, a full disk and a killed save; what is no regular file,
+// read-only and immutable files, and the workbook's private folders.
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,12 +9,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "report/file_output.h"
 #include "report/sheet_layout.h"
@@ -48,6 +56,30 @@ QString SaveInChild(const QStringList &args) {
   child.start(QCoreApplication::applicationFilePath(), args);
   child.waitForFinished(60000);
   return child.exitCode() == 0 ? QString() : QString::fromUtf8(child.readAllStandardError());
+}
+
+// Makes this process see a file system without files that have no name (O_TMPFILE fails, as
+// on a USB stick or a network share) and, with `kill_at_rename`, be killed at its first rename
+// as by a power cut: a seccomp filter, so that the writer meets the system's own answers.
+void Restrict(bool no_unnamed, bool kill_at_rename) {
+  std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+  for (const __u32 call : {SYS_rename, SYS_renameat, SYS_renameat2}) {
+    if (!kill_at_rename) break;
+    filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 1));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_KILL_PROCESS));
+  }
+  if (no_unnamed) {
+    filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat, 0, 3));
+    filter.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
+    filter.push_back(BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, O_TMPFILE & ~O_DIRECTORY, 0, 1));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP));
+  }
+  filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+  const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+  if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+      ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+    ::_exit(2);
+  }
 }
 
 int Mode(const QString &file) {
@@ -93,6 +125,8 @@ class FileOutputTest : public QObject {
   }
   void cleanup() {
     climate::InjectFileFault(std::nullopt);
+    for (const QString &at : mounts_) ::umount(QFile::encodeName(at).constData());
+    mounts_.clear();
     qputenv("TMPDIR", tmpdir_);
     tmp_.reset();
     QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -153,16 +187,20 @@ class FileOutputTest : public QObject {
   void everyNameTheFileSystemAcceptsWorks_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<bool>("existing");
-    for (int length : {200, 248, 249, 250, 255}) {
-      QTest::addRow("%d bytes, new", length) << length << false;
-      QTest::addRow("%d bytes, replaced", length) << length << true;
+    QTest::addColumn<QString>("system");  // no-unnamed: a file system without unnamed files
+    for (const char *system : {"", "no-unnamed"}) {
+      for (int length : {200, 248, 249, 250, 255}) {
+        QTest::addRow("%d bytes, new %s", length, system) << length << false << system;
+        QTest::addRow("%d bytes, replaced %s", length, system) << length << true << system;
+      }
+      // Cyrillic letters take two bytes each: 127 of them and a dot fill the 255 bytes.
+      QTest::addRow("Cyrillic, 255 bytes, replaced %s", system) << -1 << true << system;
     }
-    // Cyrillic letters take two bytes each: 127 of them and a dot fill the 255 bytes.
-    QTest::addRow("Cyrillic, 255 bytes, replaced") << -1 << true;
   }
   void everyNameTheFileSystemAcceptsWorks() {
     QFETCH(int, length);
     QFETCH(bool, existing);
+    QFETCH(QString, system);
     const QString name = length < 0 ? QString(127, QChar(0x0441)) + "."
                                     : QString(length - 5, QLatin1Char('n')) + ".xlsx";
     QCOMPARE(QFile::encodeName(name).size(), length < 0 ? 255 : length);
@@ -171,8 +209,8 @@ class FileOutputTest : public QObject {
       Write(file, "old");
       QVERIFY(::chmod(QFile::encodeName(file).constData(), 0604) == 0);
     }
-    PutFileInPlace(file, "new");
-    QCOMPARE(Read(file), QByteArray("new"));
+    const QString error = SaveInChild({"--save-child", file, "3", "-", system});
+    QVERIFY2(error.isEmpty() && Read(file) == "xxx", qPrintable(error));
     if (existing) QCOMPARE(Mode(file), 0604);
     QCOMPARE(Entries(), QStringList{name});
   }
@@ -202,7 +240,6 @@ class FileOutputTest : public QObject {
     QTest::addColumn<bool>("existing");
     const std::pair<const char *, FileStep> steps[] = {{"open", FileStep::Open},
                                                        {"write", FileStep::Write},
-                                                       {"flush", FileStep::Flush},
                                                        {"sync", FileStep::Sync},
                                                        {"commit", FileStep::Commit}};
     for (const auto &[name, step] : steps) {
@@ -215,15 +252,12 @@ class FileOutputTest : public QObject {
     QFETCH(bool, existing);
     const QString file = Path("spec.txt");
     if (existing) Write(file, "old contents");
+    const QStringList before = Entries();
     climate::InjectFileFault(climate::FileFault{step, QStringLiteral("No space left on device")});
     const QString error = FailureOf(file, QByteArray(100000, 'x'));
     QVERIFY2(error.contains(file) && error.contains("No space left on device"), qPrintable(error));
-    if (existing) {
-      QCOMPARE(Read(file), QByteArray("old contents"));
-      QCOMPARE(Entries(), QStringList{"spec.txt"});
-    } else {
-      QCOMPARE(Entries(), QStringList{});
-    }
+    if (existing) QCOMPARE(Read(file), QByteArray("old contents"));
+    QCOMPARE(Entries(), before);
   }
 
   // A real full file system: a small memory file system mounted for the test, which needs
@@ -236,16 +270,8 @@ class FileOutputTest : public QObject {
   }
   void aFullDiskLosesNothing() {
     QFETCH(int, size);
-    if (::geteuid() != 0) QSKIP("mounting a small file system needs root; not running as root");
     const QString mount_point = Path("full");
-    QVERIFY(QDir(dir_->path()).mkdir("full"));
-    if (::mount("tmpfs", QFile::encodeName(mount_point).constData(), "tmpfs", 0, "size=64k") != 0) {
-      QSKIP(qPrintable("cannot mount a memory file system here: " + qt_error_string(errno)));
-    }
-    struct Unmount {
-      QString at;
-      ~Unmount() { ::umount(QFile::encodeName(at).constData()); }
-    } unmount{mount_point};
+    if (!Mount(mount_point)) return;
 
     const QString existing = mount_point + "/kept.txt";
     Write(existing, "old contents");
@@ -269,26 +295,73 @@ class FileOutputTest : public QObject {
     QCOMPARE(QDir(mount_point).entryList(QDir::Files | QDir::Hidden), before);
   }
 
-  // A save killed half-way leaves the old file or the whole new one, and nothing else.
-  void aKilledSaveLeavesNoTemporaryFile_data() {
-    QTest::addColumn<int>("delay_ms");
-    for (int delay : {0, 20, 60, 150}) QTest::addRow("killed after %d ms", delay) << delay;
+  // A save killed half-way leaves the old file or the whole new one and nothing visible; what
+  // it left hidden, the next save into the folder removes.
+  void aKilledSaveLeavesNothingVisible_data() {
+    QTest::addColumn<int>("delay_ms");  // -1: killed where the save is at the step or renames
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("restrictions");  // see Restrict()
+    for (int delay : {0, 20, 60, 150})
+      QTest::addRow("after %d ms", delay) << delay << "-"
+                                          << "";
+    for (const char *system : {"", "no-unnamed"}) {
+      const char *steps[] = {"open", "write", "sync", "commit"};
+      for (int step = 0; step < 4; ++step) {
+        QTest::addRow("at %s %s", steps[step], system) << -1 << QString::number(step) << system;
+      }
+      QTest::addRow("as it renames %s", system) << -1 << "-" << QString("kill-at-rename ") + system;
+    }
   }
-  void aKilledSaveLeavesNoTemporaryFile() {
+  void aKilledSaveLeavesNothingVisible() {
     QFETCH(int, delay_ms);
+    QFETCH(QString, step);
+    QFETCH(QString, restrictions);
     const QString file = Path("spec.xlsx");
     Write(file, "old contents");
-    const qsizetype size = 64 * 1024 * 1024;
+    const qsizetype size = delay_ms < 0 ? 100000 : 64 * 1024 * 1024;
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--save-child"), file, QString::number(size)});
+                {QStringLiteral("--save-child"), file, QString::number(size), step, restrictions});
     QVERIFY(child.waitForStarted());
-    QTest::qWait(delay_ms);
-    child.kill();
+    QTest::qWait(qMax(delay_ms, 0));
+    if (delay_ms >= 0) child.kill();
     child.waitForFinished();
-    QCOMPARE(Entries(), QStringList{"spec.xlsx"});
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"spec.xlsx"});
     const QByteArray contents = Read(file);
     QVERIFY(contents == "old contents" || contents == QByteArray(size, 'x'));
+    PutFileInPlace(file, "next");
+    QCOMPARE(Entries(), QStringList{"spec.xlsx"});
+  }
+
+  // A save over what is no regular file, or over a symbolic link to one, is refused and leaves
+  // it as it was.
+  void onlyRegularFilesAreReplaced_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("through_link");
+    const std::pair<const char *, int> types[] = {
+        {"named pipe", S_IFIFO}, {"socket", S_IFSOCK}, {"folder", S_IFDIR}, {"device", S_IFCHR}};
+    for (const auto &[name, type] : types) {
+      QTest::addRow("%s", name) << type << false;
+      QTest::addRow("link to a %s", name) << type << true;
+    }
+  }
+  void onlyRegularFilesAreReplaced() {
+    QFETCH(int, type);
+    QFETCH(bool, through_link);
+    const QByteArray node = QFile::encodeName(Path("node"));
+    // The device is the system's null device, made anew in the test's folder.
+    const int made = type == S_IFDIR
+                         ? ::mkdir(node, 0777)
+                         : ::mknod(node, static_cast<mode_t>(type) | 0666, makedev(1, 3));
+    if (made != 0) QSKIP(qPrintable("cannot make the node here: " + qt_error_string(errno)));
+    const QString file = Path(through_link ? "link" : "node");
+    if (through_link) QVERIFY(QFile::link(Path("node"), file));
+    const QStringList before = Entries();
+    const ino_t same_node = Stat(node).st_ino;
+    const QString error = FailureOf(file, "new");
+    QVERIFY2(error.contains(file) && error.contains("не обычный файл"), qPrintable(error));
+    QCOMPARE(Stat(node).st_ino, same_node);
+    QCOMPARE(Entries(), before);
   }
 
   // The folder where a workbook is assembled, in the temporary folder that TMPDIR names or
@@ -312,31 +385,92 @@ class FileOutputTest : public QObject {
     QVERIFY(!QFileInfo::exists(abandoned) && QFileInfo::exists(running));
   }
 
+  // A refused save names its cause, and "write-protected" is left for the mode bits.
+  void theCauseIsNamed_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("read-only file system, new file") << "ro/new.txt"
+                                                     << "только для чтения";
+    QTest::newRow("read-only file system, existing file") << "ro/kept.txt"
+                                                          << "только для чтения";
+    QTest::newRow("immutable file") << "immutable"
+                                    << "файл неизменяем";
+    QTest::newRow("append-only file") << "append-only"
+                                      << "файл можно только дополнять";
+    QTest::newRow("temporary folder missing, workbook") << "TMPDIR=<dir>/gone"
+                                                        << "временной папки «<dir>/gone» нет";
+    QTest::newRow("temporary folder a plain file, workbook")
+        << "TMPDIR=<dir>/kept.txt"
+        << "временная папка «<dir>/kept.txt» — не папка";
+  }
+  void theCauseIsNamed() {
+    QFETCH(QString, situation);
+    QFETCH(QString, cause);
+    QString file = Path("kept.txt");
+    Write(file, "old contents");
+    situation.replace("<dir>", dir_->path());
+    cause.replace("<dir>", dir_->path());
+    if (situation.startsWith("TMPDIR=")) {
+      qputenv("TMPDIR", QFile::encodeName(situation.mid(7)));
+      file = Path("spec.xlsx");
+    } else if (situation.startsWith("ro/")) {
+      if (!Mount(Path("ro"))) return;
+      Write(Path("ro/kept.txt"), "old contents");
+      QVERIFY(::mount("", QFile::encodeName(Path("ro")), "", MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+      file = Path(situation);
+    } else if (QProcess::execute("chattr", {situation == "immutable" ? "+i" : "+a", file}) != 0) {
+      QSKIP("chattr cannot set the attribute here (it needs root and a file system that has it)");
+    }
+    const QString error =
+        SaveInChild({"--save-child", file, file.endsWith("xlsx") ? "workbook" : "3"});
+    if (situation.endsWith("ble") || situation.endsWith("only")) {
+      QProcess::execute("chattr", {"-i", "-a", file});
+    }
+    QVERIFY2(error.contains(file) && error.contains(cause) && !error.contains("защищён"),
+             qPrintable(error));
+    QCOMPARE(Read(file), QByteArray(file.endsWith("kept.txt") ? "old contents" : "<missing>"));
+  }
+
  private:
   QString Path(const QString &name) const { return dir_->filePath(name); }
+  // Mounts a small memory file system on the new folder `at` until the test ends; false when
+  // the test is skipped.
+  bool Mount(const QString &at) {
+    if (::geteuid() == 0 && QDir().mkdir(at) &&
+        ::mount("tmpfs", QFile::encodeName(at), "tmpfs", 0, "size=64k") == 0) {
+      mounts_ << at;
+      return true;
+    }
+    QTest::qSkip("mounting a memory file system needs root and a system that allows it", __FILE__,
+                 __LINE__);
+    return false;
+  }
   QStringList Entries() const {
-    return QDir(dir_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(dir_->path())
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   }
 
   std::unique_ptr<QTemporaryDir> dir_;
   std::unique_ptr<QTemporaryDir> tmp_;
   QByteArray tmpdir_;
+  QStringList mounts_;
 };
 
 int main(int argc, char **argv) {
   QCoreApplication app(argc, argv);
   const QStringList args = app.arguments();
-  // The child of the killed-save test: saves a large file until it is killed.
-  if (argc == 4 && qstrcmp(argv[1], "--save-child") == 0 && args[3] != "workbook") {
-    PutFileInPlace(QString::fromLocal8Bit(argv[2]), QByteArray(atoll(argv[3]), 'x'));
-    return 0;
-  }
-  // A workbook saved in a process of its own: FILE workbook.
+  // The saves the tests run in a process of their own: FILE, then a size in bytes (of "x") or
+  // "workbook", then the step to be killed at or "-", then restrictions (see Restrict()).
   if (args.value(1) == "--save-child") {
+    if (args.value(4, "-") != "-") {
+      climate::InjectFileFault(climate::FileFault{static_cast<FileStep>(args[4].toInt()), {}});
+    }
+    Restrict(args.value(5).contains("no-unnamed"), args.value(5).contains("kill-at-rename"));
     climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8,
                                                       climate::MakePrivateFolder);
     try {
-      climate::ExportToSpreadsheet({{"Код"}}, args[2].toStdString());
+      if (args[3] != "workbook") PutFileInPlace(args[2], QByteArray(args[3].toLongLong(), 'x'));
+      if (args[3] == "workbook") climate::ExportToSpreadsheet({{"Код"}}, args[2].toStdString());
     } catch (const std::exception &e) {
       std::fputs(e.what(), stderr);
       return 1;
