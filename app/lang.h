@@ -72,6 +72,10 @@ inline constexpr Text kAppendOnly{"файл можно только дополн
                                   "the file may only be appended to (attribute «a»)"};
 inline constexpr Text kReplacedMeanwhile{"файл заменён другой программой во время сохранения",
                                          "another program replaced the file during the save"};
+// Follows the cause when a file written in place was left half-written: %1 the copy of its
+// previous contents.
+inline constexpr Text kPreviousContentsKept{"прежнее содержимое файла сохранено в «%1»",
+                                            "its previous contents are kept in «%1»"};
 // The system's temporary folder: %1 its path, %2 the cause.
 inline constexpr Text kTemporaryFolder{"временная папка «%1»: %2", "the temporary folder «%1»: %2"};
 inline constexpr Text kTemporaryFolderMissing{"временной папки «%1» нет",

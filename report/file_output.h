@@ -4,11 +4,12 @@
 // The saved file appears only complete, and a save replaces a file the way a careful editor
 // does: a symbolic link is followed and its target saved; only a regular file is replaced
 // (a named pipe, a device, a socket or a folder is refused and left as it is); a replaced
-// file keeps its mode, and a new one gets
-// the mode the umask gives. A failure leaves an existing file as it was, and the error names
-// the file and the cause. An interrupted save leaves nothing visible beside the file. Each system
-// has its implementation: file_output_linux.cpp, and file_output_portable.cpp (through QSaveFile)
-// for the others.
+// file keeps its owner, group, mode, hard links and extended attributes, and a new one gets
+// the mode the umask gives. A failure leaves an existing file as it was, or, where the file
+// had to be written in place and that failed half-way, a whole copy of its previous contents
+// whose path the error gives; the error names the file and the cause. An interrupted save
+// leaves nothing visible beside the file. Each system has its implementation:
+// file_output_linux.cpp, and file_output_portable.cpp (through QSaveFile) for the others.
 #pragma once
 
 #include <QByteArray>
@@ -38,10 +39,12 @@ automation::WorkFolder MakePrivateFolder();
 
 // The steps of a save, for fault injection in tests.
 enum class FileStep {
-  Open,    // the new file is created beside the old one
-  Write,   // the bytes are written into it
-  Sync,    // and forced to disk
-  Commit,  // it takes the file's name
+  Open,       // the new file is created beside the old one
+  Write,      // the bytes are written into it
+  Sync,       // and forced to disk
+  Commit,     // it takes the file's name
+  Backup,     // writing in place: the previous contents are copied aside
+  Overwrite,  // writing in place: the file is written (half of it, then the fault)
 };
 
 struct FileFault {

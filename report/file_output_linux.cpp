@@ -7,11 +7,14 @@
 // USB stick, a network share) the new file is made under such a hidden name from the start.
 // A hidden name stays only when the save is killed between two steps; each save holds a
 // lock on its file, and the next save into the folder removes the user's hidden files that
-// no running save holds. The new file takes the old one's mode.
+// no running save holds. Where renaming would lose something of the old file, it is written
+// in place instead (ReplaceByRenaming says when).
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <acl/libacl.h>
+#include <attr/libattr.h>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -42,12 +45,14 @@ using file_output::Fail;
 using file_output::Injected;
 using file_output::SystemText;
 
-// The program's own names: hidden files beside a saved file, and the folders where workbooks
-// are assembled; the clean-up takes only these, each followed by six letters or digits. (Qt's own
+// The program's own names: hidden files beside a saved file, the folders where workbooks are
+// assembled, and the folders that keep the previous contents of a file written in place. The
+// clean-up takes only the first two, each followed by six letters or digits. (Qt's own
 // temporary files and folders for this program are named norda-aervik.XXXXXX and
 // norda-aervik-XXXXXX.)
 constexpr char kHiddenPrefix[] = ".norda-aervik-";
 constexpr char kFolderPrefix[] = "norda-aervik-book-";
+constexpr char kKeptPrefix[] = "norda-aervik-old-";
 
 // An open file descriptor, closed with the object.
 class Fd {
@@ -111,6 +116,19 @@ bool WriteAt(int fd, const char *data, size_t size, off_t offset) {
     offset += written;
   }
   return true;
+}
+
+// Makes the file `to` a synced copy of the file `from`; false, with errno, on failure.
+bool CopyContents(int from, int to) {
+  char buffer[65536];
+  for (off_t at = 0;;) {
+    const ssize_t read = ::pread(from, buffer, sizeof buffer, at);
+    if (read < 0 && errno == EINTR) continue;
+    if (read < 0) return false;
+    if (read == 0) return ::ftruncate(to, at) == 0 && ::fsync(to) == 0;
+    if (!WriteAt(to, buffer, static_cast<size_t>(read), at)) return false;
+    at += read;
+  }
 }
 
 // The names in the folder `dir` that the program makes with `prefix`.
@@ -203,6 +221,51 @@ void RemoveAbandonedFolders() {
   }
 }
 
+// The previous contents of a file written in place, copied into a folder of their own in the
+// temporary folder under the file's name. The copy goes when the object goes, unless kept.
+class KeptCopy {
+ public:
+  KeptCopy(int from, const QByteArray &name, const QString &shown) {
+    try {
+      folder_ = MakeFolder(kKeptPrefix);
+    } catch (const std::exception &e) {
+      Fail(shown, QString::fromUtf8(e.what()));
+    }
+    path_ = folder_ + '/' + name;
+    fd_ = Fd(::open(path_.constData(), O_CREAT | O_EXCL | O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0600));
+    const std::optional<QString> injected = Injected(FileStep::Backup);
+    if (!fd_ || injected || !CopyContents(from, fd_.get())) {
+      const int error = errno;
+      Remove();
+      const QString base = TemporaryFolder();
+      Fail(shown, injected ? ErrorText(error_texts::kTemporaryFolder).arg(base, *injected)
+                           : TemporaryFolderProblem(base, error));
+    }
+  }
+  ~KeptCopy() {
+    if (!kept_) Remove();
+  }
+  KeptCopy(const KeptCopy &) = delete;
+  KeptCopy &operator=(const KeptCopy &) = delete;
+
+  int fd() const { return fd_.get(); }
+  QString Keep() {
+    kept_ = true;
+    return QFile::decodeName(path_);
+  }
+
+ private:
+  void Remove() {
+    ::unlink(path_.constData());
+    ::rmdir(folder_.constData());
+  }
+
+  QByteArray folder_;
+  QByteArray path_;
+  Fd fd_;
+  bool kept_ = false;
+};
+
 // ---------------------------------------------------------------------------------------
 // The file saved.
 
@@ -213,8 +276,7 @@ struct Target {
   bool dir_readable = false;  // listing and syncing the folder need it readable
   bool exists = false;
   struct stat st {};  // the existing file
-  Fd old;             // the existing file, open for reading when the user may read it (its
-                      // attributes tell why a write was refused)
+  Fd old;             // the existing file, open for reading when the user may read it
 };
 
 QByteArray ReadLink(const QByteArray &path) {
@@ -409,6 +471,22 @@ class Temporary {
   QByteArray name_;
 };
 
+// Gives the new file `fd` the owner, group, extended attributes, access control list and mode
+// of the old one; false when one of them cannot be given.
+bool TakeOver(const Target &t, int fd) {
+  struct stat now {};
+  if (::fstat(fd, &now) != 0) return false;
+  if ((now.st_uid != t.st.st_uid || now.st_gid != t.st.st_gid) &&
+      ::fchown(fd, t.st.st_uid, t.st.st_gid) != 0) {
+    return false;
+  }
+  // Which attributes are copied is the system's policy (/etc/xattr.conf); the access control
+  // list comes with the mode bits.
+  return attr_copy_fd("", t.old.get(), "", fd, nullptr, nullptr) == 0 &&
+         perm_copy_fd("", t.old.get(), "", fd, nullptr) == 0 &&
+         ::fchmod(fd, t.st.st_mode & 07777) == 0;
+}
+
 void CreateNew(const Target &t, const QByteArray &bytes, const QString &shown) {
   if (const std::optional<QString> injected = Injected(FileStep::Open)) Fail(shown, *injected);
   Temporary file(t.dir.get());
@@ -418,16 +496,73 @@ void CreateNew(const Target &t, const QByteArray &bytes, const QString &shown) {
   if (!file.LinkAs(t.name.constData())) Fail(shown, Cause(errno));
 }
 
-// Replaces an existing file: the new one, whole and synced, takes the old one's mode and is
-// renamed over it.
-void Replace(const Target &t, const QByteArray &bytes, const QString &shown) {
+// Replacing an existing file: renamed over, or written in place.
+//
+// A new file renamed over the old one replaces it at once (a reader, a crash or a kill finds
+// the old file or the new one, never a mix), but it is another file: it keeps of the old one
+// only what it is given. So the old file is replaced by renaming only when the new one takes
+// over all of it:
+// - the old file has one name (a new file would cut its hard links off: the other names
+//   would keep the old contents);
+// - the user may read it (its attributes are read to be copied; a file the user may write but
+//   not read cannot be written in place either, as its contents cannot be copied aside);
+// - the folder lets the user make the new file and rename it over the old one (a folder
+//   where the user may change files but not add them, or a sticky shared folder with a file
+//   of another user, does not);
+// - the new file can be given the old one's owner and group (only the administrator can give
+//   a file to another user, and an owner can give it only a group of his own), its extended
+//   attributes as the system's attribute policy says, its access control list and its mode.
+// Otherwise it is written in place, once the new bytes are whole (the workbook assembled, the
+// text converted) and the old ones copied aside (WriteInPlace); the file, being the same,
+// keeps its owner, group, mode, links and attributes.
+//
+// Returns false when the file must be written in place instead.
+bool ReplaceByRenaming(const Target &t, const QByteArray &bytes, const QString &shown) {
+  if (t.st.st_nlink > 1 || !t.old) return false;
   if (const std::optional<QString> injected = Injected(FileStep::Open)) Fail(shown, *injected);
   Temporary file(t.dir.get());
-  if (const int error = file.Create(0600)) Fail(shown, Cause(error));
+  if (const int error = file.Create(0600)) {
+    if (error == EACCES || error == EPERM) return false;
+    Fail(shown, Cause(error));
+  }
   file.Fill(bytes, shown);
-  if (::fchmod(file.fd(), t.st.st_mode & 07777) != 0 || !file.Name()) Fail(shown, Cause(errno));
+  if (!TakeOver(t, file.fd())) return false;
+  if (!file.Name()) Fail(shown, Cause(errno));
   if (const std::optional<QString> injected = Injected(FileStep::Commit)) Fail(shown, *injected);
-  if (!file.RenameOver(t.name.constData())) Fail(shown, Cause(errno, t.old.get()));
+  if (file.RenameOver(t.name.constData())) return true;
+  if (errno == EACCES || errno == EPERM) return false;
+  Fail(shown, Cause(errno, t.old.get()));
+}
+
+// Writes the file in place: the previous contents are copied aside first, and the bytes are
+// written over the file from its start. When that fails, the previous contents are put back;
+// only when that fails too is the copy kept, and the error gives its path.
+void WriteInPlace(const Target &t, const QByteArray &bytes, const QString &shown) {
+  const Fd file(::openat(t.dir.get(), t.name.constData(),
+                         O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (!file) Fail(shown, Cause(errno, t.old.get()));
+  struct stat st {};
+  if (::fstat(file.get(), &st) != 0 || !SameFile(st, t.st)) {
+    Fail(shown, ErrorText(error_texts::kReplacedMeanwhile));
+  }
+  KeptCopy kept(file.get(), t.name, shown);
+
+  const size_t size = static_cast<size_t>(bytes.size());
+  const size_t half = size / 2;
+  std::optional<QString> failure = WriteAt(file.get(), bytes.constData(), half, 0)
+                                       ? Injected(FileStep::Overwrite)
+                                       : Cause(errno, file.get());
+  if (!failure &&
+      (!WriteAt(file.get(), bytes.constData() + half, size - half, static_cast<off_t>(half)) ||
+       ::ftruncate(file.get(), static_cast<off_t>(size)) != 0 || ::fsync(file.get()) != 0)) {
+    failure = Cause(errno, file.get());
+  }
+  if (!failure) return;
+  // An injected fault fails the putting back as well, as a failing device would.
+  if (!Injected(FileStep::Overwrite) && CopyContents(kept.fd(), file.get())) {
+    Fail(shown, *failure);
+  }
+  Fail(shown, *failure + "; " + ErrorText(error_texts::kPreviousContentsKept).arg(kept.Keep()));
 }
 
 }  // namespace
@@ -438,8 +573,8 @@ void PutFileInPlace(const QString &file_name, const QByteArray &bytes) {
   RemoveAbandonedTemporaries(t);
   if (!t.exists) {
     CreateNew(t, bytes, file_name);
-  } else {
-    Replace(t, bytes, file_name);
+  } else if (!ReplaceByRenaming(t, bytes, file_name)) {
+    WriteInPlace(t, bytes, file_name);
   }
   // The file's own bytes reached the disk before it took the name; a crash before the
   // folder does brings back the old file whole, so syncing the folder is done where the

@@ -12,8 +12,10 @@ qt6-qpa-plugins qt6-translations-l10n libxlsxwriter-dev python3 python3-openpyxl
 fonts-dejavu-core fonts-dejavu-extra dpkg-dev desktop-file-utils appstream lintian ninja-build
 clang-format"
 
-# The file-output tests set file attributes (chattr of e2fsprogs).
-PACKAGES="$PACKAGES e2fsprogs"
+# A replaced file keeps its extended attributes and access control list (libattr, libacl);
+# the file-output tests set file attributes (chattr of e2fsprogs) and save as another user
+# (setpriv of util-linux).
+PACKAGES="$PACKAGES libattr1-dev libacl1-dev e2fsprogs util-linux"
 
 # The core built for Windows and tested under Wine (scripts/windows-core.sh): the cross
 # compilers, Wine, GoogleTest's sources, and the tools that unpack and patch Debian's
