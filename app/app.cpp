@@ -53,7 +53,7 @@ bool TApplication::notify(QObject *receiver, QEvent *event) {
 
 void CreateWindows() {
   InitAssets();
-  automation::RegisterSpreadsheetComponent(PutFileInPlaceUtf8);
+  automation::RegisterSpreadsheetComponent(PutFileInPlaceUtf8, MakePrivateFolder);
   // The main window first; the dialogs belong to it, so they have no taskbar button.
   Gaervik = new TGaervik();
   SetLanguageSource([] { return Gaervik != nullptr ? Gaervik->t_lang : kRussian; });

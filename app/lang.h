@@ -55,6 +55,33 @@ inline constexpr Text kCannotWrite{"Не удалось записать фай�
 inline constexpr Text kWriteProtected{"файл защищён от записи", "the file is write-protected"};
 inline constexpr Text kPermissionsNotKept{"не удалось перенести права доступа",
                                           "could not carry the access rights over"};
+// Why a file was not written, the %2 of kCannotWrite. A file that is no regular file: %1 is
+// what it is.
+inline constexpr Text kNotRegularFile{
+    "это не обычный файл, а %1; сохранение заменяет только обычные файлы",
+    "it is %1, not a regular file; a save replaces regular files only"};
+inline constexpr Text kKindNamedPipe{"именованный канал", "a named pipe"};
+inline constexpr Text kKindDevice{"устройство", "a device"};
+inline constexpr Text kKindSocket{"сокет", "a socket"};
+inline constexpr Text kKindFolder{"папка", "a folder"};
+inline constexpr Text kReadOnlyFileSystem{"файловая система доступна только для чтения",
+                                          "the file system is read-only"};
+inline constexpr Text kImmutable{"файл неизменяем (атрибут «i»)",
+                                 "the file is immutable (attribute «i»)"};
+inline constexpr Text kAppendOnly{"файл можно только дополнять (атрибут «a»)",
+                                  "the file may only be appended to (attribute «a»)"};
+inline constexpr Text kReplacedMeanwhile{"файл заменён другой программой во время сохранения",
+                                         "another program replaced the file during the save"};
+// Follows the cause when a file written in place was left half-written: %1 the copy of its
+// previous contents.
+inline constexpr Text kPreviousContentsKept{"прежнее содержимое файла сохранено в «%1»",
+                                            "its previous contents are kept in «%1»"};
+// The system's temporary folder: %1 its path, %2 the cause.
+inline constexpr Text kTemporaryFolder{"временная папка «%1»: %2", "the temporary folder «%1»: %2"};
+inline constexpr Text kTemporaryFolderMissing{"временной папки «%1» нет",
+                                              "the temporary folder «%1» does not exist"};
+inline constexpr Text kTemporaryFolderNotFolder{"временная папка «%1» — не папка",
+                                                "the temporary folder «%1» is not a folder"};
 }  // namespace error_texts
 
 // The text in the interface's language: English for 2, Russian otherwise.

@@ -10,9 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
-#include <system_error>
 #include <utility>
 
 #include "report/automation.h"
@@ -37,6 +35,7 @@ struct ApplicationState {
   std::vector<std::shared_ptr<WorkbookData>> workbooks;
   std::shared_ptr<WorkbookData> active;
   FileWriter put_in_place;
+  FolderMaker make_folder;
 
   void CheckRunning() const {
     if (quit) throw Error("Приложение электронных таблиц уже завершено");
@@ -56,41 +55,6 @@ bool IsWholeNumber(const std::string &text) {
 std::string SaveError(const std::string &file, const std::string &cause) {
   return "Не удалось сохранить книгу в файл «" + file + "»: " + cause;
 }
-
-// A folder of the program's own in the system's temporary folder, open to the user alone,
-// where the workbook is assembled; it goes with everything in it.
-class PrivateFolder {
- public:
-  PrivateFolder() {
-    std::random_device random;
-    std::error_code error;
-    const fs::path base = fs::temp_directory_path(error);
-    if (error) throw std::runtime_error("временная папка: " + error.message());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      const fs::path candidate = base / ("norda-aervik-" + std::to_string(random()));
-      if (fs::create_directory(candidate, error)) {
-        path_ = candidate;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::replace, error);
-        return;
-      }
-      if (error)
-        throw std::runtime_error("временная папка «" + candidate.string() +
-                                 "»: " + error.message());
-    }
-    throw std::runtime_error("не удалось создать временную папку в «" + base.string() + "»");
-  }
-  ~PrivateFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  PrivateFolder(const PrivateFolder &) = delete;
-  PrivateFolder &operator=(const PrivateFolder &) = delete;
-
-  const fs::path &path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 // The whole contents of a file.
 std::string ReadAll(const fs::path &file) {
@@ -128,13 +92,16 @@ double WholeNumber(const std::string &digits) {
   return value;
 }
 
-// Assembles the workbook in a private temporary folder and returns its bytes.
-std::string WorkbookBytes(const WorkbookData &data) {
+fs::path Utf8Path(const std::string &name) {
+  return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+// Assembles the workbook in the private folder `folder` (a UTF-8 path) and returns its bytes.
+std::string WorkbookBytes(const WorkbookData &data, const std::string &folder) {
   const CNumbers c_numbers;
-  const PrivateFolder folder;
-  const fs::path book_path = folder.path() / "book.xlsx";
-  const std::string book = book_path.string();
-  std::string tmpdir = folder.path().string();
+  // The library reads its file names as UTF-8 (on Windows through the project's patch).
+  const std::string book = folder + "/book.xlsx";
+  std::string tmpdir = folder;
   lxw_workbook_options options{};
   options.tmpdir = tmpdir.data();  // the library's own scratch files go there too
 
@@ -160,11 +127,11 @@ std::string WorkbookBytes(const WorkbookData &data) {
     // The library reports a failed file operation by its own code; the system's cause, when
     // there is one, says more.
     const std::string cause = errno != 0 ? std::strerror(errno) : lxw_strerror(closed);
-    throw std::runtime_error("временная папка «" + folder.path().string() + "»: " + cause);
+    throw std::runtime_error("временная папка «" + folder + "»: " + cause);
   }
-  // From the path itself: on Windows a path made from a narrow string reads it in the ANSI
-  // code page, not as the UTF-8 that string() gave.
-  return ReadAll(book_path);
+  // From a UTF-8 path: on Windows a path made from a narrow string would read it in the ANSI
+  // code page.
+  return ReadAll(Utf8Path(book));
 }
 
 class Cell : public Object {
@@ -204,10 +171,12 @@ class Workbook : public Object {
       std::string file = StringArg("SaveAs", args, 0);
       if (file.empty()) throw Error(SaveError(file, "имя файла не задано"));
       // A name without an extension gets the workbook extension.
-      if (fs::path(std::u8string(file.begin(), file.end())).extension().empty()) file += ".xlsx";
+      if (Utf8Path(file).extension().empty()) file += ".xlsx";
       std::string bytes;
       try {
-        bytes = WorkbookBytes(*book_);
+        // The folder goes as soon as the bytes are read back, before the file is written.
+        const WorkFolder folder = app_->make_folder();
+        bytes = WorkbookBytes(*book_, folder.path);
       } catch (const std::exception &e) {
         throw Error(SaveError(file, e.what()));
       }
@@ -248,9 +217,10 @@ class Workbooks : public Object {
 
 class Application : public Object {
  public:
-  explicit Application(FileWriter put_in_place)
+  Application(FileWriter put_in_place, FolderMaker make_folder)
       : Object("Application"), app_(std::make_shared<ApplicationState>()) {
     app_->put_in_place = std::move(put_in_place);
+    app_->make_folder = std::move(make_folder);
     DefineProperty(
         "Visible", [this](const Args &) -> Value { return app_->visible; },
         [this](const Args &, const Value &value) {
@@ -295,9 +265,10 @@ class Application : public Object {
 
 }  // namespace
 
-void RegisterSpreadsheetComponent(FileWriter put_in_place) {
-  RegisterComponent(kSpreadsheetProgId,
-                    [put_in_place] { return std::make_shared<Application>(put_in_place); });
+void RegisterSpreadsheetComponent(FileWriter put_in_place, FolderMaker make_folder) {
+  RegisterComponent(kSpreadsheetProgId, [put_in_place, make_folder] {
+    return std::make_shared<Application>(put_in_place, make_folder);
+  });
 }
 
 }  // namespace climate::automation

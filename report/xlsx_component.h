@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace climate::automation {
@@ -20,9 +21,22 @@ inline constexpr const char *kSpreadsheetProgId = "Excel.Application";
 // (std::exception) whose text names the file and the cause when the file cannot be written.
 using FileWriter = std::function<void(const std::string &file, const std::string &bytes)>;
 
+// A folder open to the user alone, where one workbook is assembled: its path in UTF-8, and the
+// handle that holds it; the folder goes, with everything in it, when the last copy of the
+// handle goes.
+struct WorkFolder {
+  std::string path;
+  std::shared_ptr<void> handle;
+};
+
+// Makes such a folder for each save. It raises an error (std::exception) whose text names the
+// folder and the cause when it cannot.
+using FolderMaker = std::function<WorkFolder()>;
+
 // Makes the component available under its programmatic identifier. The component assembles
-// each workbook in a private temporary folder and hands the finished bytes to
-// `put_in_place`: the program's own file output decides how a file is written.
-void RegisterSpreadsheetComponent(FileWriter put_in_place);
+// each workbook in a folder from `make_folder` and hands the finished bytes to
+// `put_in_place`: the program's own file output decides where a workbook is assembled and how
+// a file is written, which keeps the component free of the system's calls.
+void RegisterSpreadsheetComponent(FileWriter put_in_place, FolderMaker make_folder);
 
 }  // namespace climate::automation

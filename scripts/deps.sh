@@ -16,6 +16,11 @@ clang-format"
 # manager, the session bus and the accessibility service that screen readers use.
 PACKAGES="$PACKAGES locales xvfb openbox x11-utils dbus-daemon at-spi2-core"
 
+# A replaced file keeps its extended attributes and access control list (libattr, libacl);
+# the file-output tests set file attributes (chattr of e2fsprogs) and save as another user
+# (setpriv of util-linux).
+PACKAGES="$PACKAGES libattr1-dev libacl1-dev e2fsprogs util-linux"
+
 # The core built for Windows and tested under Wine (scripts/windows-core.sh): the cross
 # compilers, Wine, GoogleTest's sources, and the tools that unpack and patch Debian's
 # source packages.

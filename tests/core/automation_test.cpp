@@ -71,34 +71,35 @@ struct TestWriter {
   }
 };
 
-// The variable that names the system's temporary folder.
-#ifdef _WIN32
-constexpr const char *kTempVariable = "TMP";
-void SetTempVariable(const std::string &value) {
-  // The value in UTF-8, as the core holds names; the narrow form would read the ANSI code page.
-  _wputenv_s(L"TMP", fs::path(std::u8string(value.begin(), value.end())).c_str());
-}
-#else
-constexpr const char *kTempVariable = "TMPDIR";
-void SetTempVariable(const std::string &value) {
-  if (value.empty()) {
-    unsetenv(kTempVariable);
-  } else {
-    setenv(kTempVariable, value.c_str(), 1);
+// Makes the folders the component assembles workbooks in, each going with its handle; it can
+// be told to refuse.
+struct TestFolders {
+  fs::path parent;
+  int made = 0;
+  bool refuse = false;
+
+  WorkFolder operator()() {
+    if (refuse) throw std::runtime_error("no folder");
+    const fs::path folder = parent / ("work-" + std::to_string(++made));
+    fs::create_directory(folder);
+    const std::u8string name = folder.u8string();
+    return {std::string(name.begin(), name.end()),
+            std::shared_ptr<void>(nullptr, [folder](void *) { fs::remove_all(folder); })};
   }
-}
-#endif
+};
 
 class Spreadsheet : public testing::Test {
  protected:
   void SetUp() override {
     RegisterSpreadsheetComponent(
-        [this](const std::string &file, const std::string &bytes) { writer_(file, bytes); });
+        [this](const std::string &file, const std::string &bytes) { writer_(file, bytes); },
+        [this] { return folders_(); });
     dir_ =
         fs::temp_directory_path() / ("aervik-xlsx-" + std::to_string(std::random_device()()) + "-" +
                                      testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
+    folders_.parent = dir_;
   }
   void TearDown() override { fs::remove_all(dir_); }
   // Files in the folder, to see that nothing half-written stays behind.
@@ -110,6 +111,7 @@ class Spreadsheet : public testing::Test {
     return names;
   }
   TestWriter writer_;
+  TestFolders folders_;
   fs::path dir_;
 };
 
@@ -157,19 +159,13 @@ TEST_F(Spreadsheet, AFailedWriteReportsTheWritersCauseAsItIs) {
   EXPECT_EQ(writer_.files, std::vector<std::string>{(dir_ / "spec.xlsx").string()});
 }
 
-TEST_F(Spreadsheet, TheWorkbookIsAssembledAwayFromTheUsersFolderAndLeavesNothing) {
-  // The system's temporary folder is pointed at a folder of the test's own.
-  const fs::path scratch = dir_ / "scratch";
-  fs::create_directories(scratch);
-  const std::string previous = std::getenv(kTempVariable) ? std::getenv(kTempVariable) : "";
-  SetTempVariable(scratch.string());
+TEST_F(Spreadsheet, TheWorkbookIsAssembledInAFolderGivenForEachSaveAndLetGo) {
   ExportToSpreadsheet(kRows, (dir_ / "spec.xlsx").string());
-  // Without a temporary folder there is no place to assemble a workbook.
-  SetTempVariable((dir_ / "no-such-folder").string());
+  // Without a folder there is no place to assemble a workbook.
+  folders_.refuse = true;
   EXPECT_THROW(ExportToSpreadsheet(kRows, (dir_ / "other.xlsx").string()), Error);
-  SetTempVariable(previous);
-  EXPECT_EQ(Files(), (std::vector<std::string>{"scratch", "spec.xlsx"}));
-  EXPECT_TRUE(fs::is_empty(scratch));
+  EXPECT_EQ(folders_.made, 1);
+  EXPECT_EQ(Files(), (std::vector<std::string>{"spec.xlsx"}));
 }
 
 TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {
@@ -178,10 +174,8 @@ TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {
     const std::u8string name = path.u8string();
     return std::string(name.begin(), name.end());
   };
-  const fs::path scratch = dir_ / u8"Иван";
-  fs::create_directories(scratch);
-  const std::string previous = std::getenv(kTempVariable) ? std::getenv(kTempVariable) : "";
-  SetTempVariable(utf8(scratch));
+  folders_.parent = dir_ / u8"Иван";
+  fs::create_directories(folders_.parent);
   const fs::path file = dir_ / u8"спецификация.xlsx";
   std::string failure;
   try {
@@ -189,10 +183,9 @@ TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {
   } catch (const Error &e) {
     failure = e.what();
   }
-  SetTempVariable(previous);
   EXPECT_EQ(failure, "");
   EXPECT_EQ(ReadBack(file).size(), 3u);
-  EXPECT_TRUE(fs::is_empty(scratch));
+  EXPECT_TRUE(fs::is_empty(folders_.parent));
 }
 
 #ifndef _WIN32

@@ -124,12 +124,12 @@ class SaveWindowTest : public FolderWindowTest {
     QCOMPARE(Gaervik->balance.vent, 1);
   }
 
-  // The text file and the workbook are put in place alike: a failed flush, a write-protected
+  // The text file and the workbook are put in place alike: a failed write, a write-protected
   // file, a symbolic link and a name as long as the file system allows.
   void bothExportsGuardTheFileAlike_data() {
     QTest::addColumn<bool>("workbook");
     QTest::addColumn<QString>("situation");
-    for (const char *situation : {"flush fails", "write-protected", "symbolic link", "long name"}) {
+    for (const char *situation : {"write fails", "write-protected", "symbolic link", "long name"}) {
       QTest::addRow("text file, %s", situation) << false << QString(situation);
       QTest::addRow("workbook, %s", situation) << true << QString(situation);
     }
@@ -153,9 +153,9 @@ class SaveWindowTest : public FolderWindowTest {
     old.write("old contents");
     old.close();
     if (situation == "write-protected") QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
-    if (situation == "flush fails") {
+    if (situation == "write fails") {
       climate::InjectFileFault(
-          climate::FileFault{climate::FileStep::Flush, "No space left on device"});
+          climate::FileFault{climate::FileStep::Write, "No space left on device"});
     }
     const QStringList before = QDir(Folder()).entryList(QDir::AllEntries | QDir::Hidden);
 
@@ -170,11 +170,11 @@ class SaveWindowTest : public FolderWindowTest {
     QVERIFY(shown);
 
     QCOMPARE(QDir(Folder()).entryList(QDir::AllEntries | QDir::Hidden), before);
-    if (situation == "flush fails" || situation == "write-protected") {
+    if (situation == "write fails" || situation == "write-protected") {
       QVERIFY(stayed_open);
       QCOMPARE(Messages().errors.size(), 1);
       const QString cause =
-          situation == "flush fails" ? "No space left on device" : "защищён от записи";
+          situation == "write fails" ? "No space left on device" : "защищён от записи";
       QVERIFY2(Messages().errors[0].contains(file) && Messages().errors[0].contains(cause),
                qPrintable(Messages().errors[0]));
       QCOMPARE(Read(target), QByteArray("old contents"));
@@ -214,7 +214,8 @@ class SaveWindowTest : public FolderWindowTest {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();
     }));
-    climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8);
+    climate::automation::RegisterSpreadsheetComponent(climate::PutFileInPlaceUtf8,
+                                                      climate::MakePrivateFolder);
     QVERIFY(InSaveWindow([] {
       QVERIFY(!save_form->Button2->isEnabled());
       save_form->close();

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "report/sheet_layout.h"
 #include "report/text_report.h"
@@ -19,6 +20,17 @@ namespace fs = std::filesystem;
 
 fs::path Utf8Path(const std::string &name) {
   return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+// The workbook is assembled in a folder beside the samples, which goes when the component lets
+// it go.
+climate::automation::WorkFolder AssemblyFolder(const std::string &folder) {
+  const std::string work = folder + "/work";
+  fs::create_directory(Utf8Path(work));
+  return {work, std::shared_ptr<void>(nullptr, [work](void *) {
+            std::error_code ignored;
+            fs::remove_all(Utf8Path(work), ignored);
+          })};
 }
 
 void WriteFile(const std::string &file, const std::string &bytes) {
@@ -78,7 +90,8 @@ int main(int argc, char **argv) {
     const std::string folder = argv[1];
     WriteFile(folder + "/спецификация.txt",
               climate::Utf8ToWindows1251(climate::ReportFileText(Counters(), Lists())));
-    climate::automation::RegisterSpreadsheetComponent(WriteFile);
+    climate::automation::RegisterSpreadsheetComponent(WriteFile,
+                                                      [folder] { return AssemblyFolder(folder); });
     climate::ExportToSpreadsheet(
         climate::SheetRows(Counters(), Heater(), {}, Fan(), {true, false, true}),
         folder + "/спецификация.xlsx");
