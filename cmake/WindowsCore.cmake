@@ -23,15 +23,12 @@ find_package(GTest CONFIG REQUIRED)
 
 # Every source of the core tests, so that none is left out of the Windows run.
 file(GLOB core_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/core/*.cpp)
-add_executable(core_tests ${core_test_sources} tests/windows/read_back.cpp)
-target_include_directories(core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/windows)
-target_link_libraries(core_tests PRIVATE climate_core GTest::gtest_main ws2_32)
+add_executable(core_tests ${core_test_sources})
+target_link_libraries(core_tests PRIVATE climate_core GTest::gtest_main)
 # As on Linux: compiled in batches of five, the tests' own code without optimisation (the
 # core under test keeps the build type's).
 set_target_properties(core_tests PROPERTIES UNITY_BUILD_BATCH_SIZE 5)
 target_compile_options(core_tests PRIVATE -O0)
-target_compile_definitions(core_tests PRIVATE
-  READ_XLSX_SCRIPT="${CMAKE_SOURCE_DIR}/tests/core/read_xlsx.py")
 # Run through CMAKE_CROSSCOMPILING_EMULATOR, that is under Wine; one process for all tests,
 # since each start of a Wine process costs a fraction of a second. The brief output names
 # the failures and the totals.

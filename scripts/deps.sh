@@ -1,34 +1,64 @@
 #!/bin/sh
-# Checks that the Debian 12 packages needed to build, run, test and package the configurator
-# are installed, and installs the missing ones:
+# Checks that the Debian 12 packages a task needs are installed, and installs the missing ones:
 # - as root, with apt-get;
 # - as a normal user with sudo, through sudo (which may ask for the password);
 # - as a normal user without sudo, it prints the apt-get line to run as root and fails.
 # With everything installed it does nothing, for any user.
+#
+#   deps.sh [PROFILE...]     the packages of the profiles named; without one, of ci
+#
+#   build      compile the program
+#   run        what the program loads when it runs
+#   test       build and run, and what the tests need (the README's test command)
+#   windows    build the program for Windows and test it under Wine
+#   lint       the checks of the sources' form
+#   benchmark  the benchmark program
+#   ci         test, windows and lint
 set -eu
 
-PACKAGES="g++ cmake make pkg-config libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-qt6-qpa-plugins qt6-translations-l10n libxlsxwriter-dev python3 python3-openpyxl
-fonts-dejavu-core fonts-dejavu-extra dpkg-dev desktop-file-utils appstream lintian ninja-build
-clang-format"
+# Compilers, build tools and the libraries the program is built on.
+BUILD="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxlsxwriter-dev
+libattr1-dev libacl1-dev"
 
-# The tests on a real desktop: the users' locale made with localedef, an X server with a window
-# manager, the session bus and the accessibility service that screen readers use.
-PACKAGES="$PACKAGES locales xvfb openbox x11-utils dbus-daemon at-spi2-core"
+# Loaded at run time: the platform plugins, Qt's own Russian texts, and the fonts the captions
+# are sized for (DejaVu Sans Condensed stands in for Tahoma).
+RUN="qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
 
-# A replaced file keeps its extended attributes and access control list (libattr, libacl);
-# the file-output tests set file attributes (chattr of e2fsprogs) and save as another user
-# (setpriv of util-linux).
-PACKAGES="$PACKAGES libattr1-dev libacl1-dev e2fsprogs util-linux"
+# The tests: GoogleTest; the independent workbook reader; the users' locale made with
+# localedef; a real desktop (an X server with a window manager, the session bus and the
+# accessibility service screen readers use); file attributes (chattr) and another user
+# (setpriv) for the file-output tests; and the tools that build and check the Debian package.
+TEST="$BUILD $RUN libgtest-dev python3 python3-openpyxl locales xvfb openbox x11-utils
+dbus-daemon at-spi2-core e2fsprogs util-linux dpkg-dev desktop-file-utils appstream lintian"
 
-# The core built for Windows and tested under Wine (scripts/windows-core.sh): the cross
-# compilers, Wine, GoogleTest's sources, and the tools that unpack and patch Debian's
-# source packages.
-WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix wine64 googletest dpkg-dev patch"
-PACKAGES="$PACKAGES $WINDOWS_PACKAGES"
+# The build for Windows and its tests under Wine: the cross compilers, Wine, GoogleTest's
+# sources, and the tools that fetch, unpack and patch Debian's source packages and build them.
+WINDOWS="g++-mingw-w64-x86-64-posix wine64 googletest dpkg-dev patch make"
+
+LINT="clang-format clang-tidy shellcheck"
+BENCHMARK="libbenchmark-dev"
+
+[ $# -gt 0 ] || set -- ci
+PACKAGES=""
+for profile in "$@"; do
+  case "$profile" in
+    build) PACKAGES="$PACKAGES $BUILD" ;;
+    run) PACKAGES="$PACKAGES $RUN" ;;
+    test) PACKAGES="$PACKAGES $TEST" ;;
+    windows) PACKAGES="$PACKAGES $WINDOWS" ;;
+    lint) PACKAGES="$PACKAGES $LINT" ;;
+    benchmark) PACKAGES="$PACKAGES $BENCHMARK" ;;
+    ci) PACKAGES="$PACKAGES $TEST $WINDOWS $LINT" ;;
+    *)
+      echo "usage: $0 [build|run|test|windows|lint|benchmark|ci]..." >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=""
 for p in $PACKAGES; do
+  case " $missing " in *" $p "*) continue ;; esac
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing="$missing $p"
   fi

@@ -1,37 +1,43 @@
 #!/bin/sh
-# Builds the configurator with its tests and runs every test.
+# Builds the configurator with its tests and runs every test: the core's and the windows', in
+# the C locale and on a Russian desktop, the Debian package, and the Windows build under Wine.
 #   --sanitize  builds into build-sanitize with AddressSanitizer (leaks included) and
-#               UndefinedBehaviorSanitizer at -O1 -g and runs the suite there; the Debian
-#               package is checked in the ordinary build only.
+#               UndefinedBehaviorSanitizer and runs the suite there; the Debian package is
+#               checked and the Windows build made in the ordinary build only.
 #   --werror    treats compiler warnings as errors, as CI does.
-# Without --sanitize, the core is also built for Windows and tested under Wine
-# (scripts/windows-core.sh).
+#   --unity     compiles in batches of sources (faster from scratch, as CI does).
+# AERVIK_DEPS_CHECKED=1 skips the check of the Debian packages (CI has made it).
 set -eu
 cd "$(dirname "$0")/.."
 
 preset=release
 werror=OFF
+unity=OFF
 for arg in "$@"; do
   case "$arg" in
     --sanitize) preset=sanitize ;;
     --werror) werror=ON ;;
+    --unity) unity=ON ;;
     *)
-      echo "usage: $0 [--sanitize] [--werror]" >&2
+      echo "usage: $0 [--sanitize] [--werror] [--unity]" >&2
       exit 2
       ;;
   esac
 done
 
-scripts/deps.sh
-# The presets build with Ninja; a build folder made earlier with another generator is
-# configured afresh.
+[ -n "${AERVIK_DEPS_CHECKED:-}" ] || scripts/deps.sh test windows
 dir=build
 [ "$preset" = release ] || dir="build-$preset"
-if [ -f "$dir/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$dir/CMakeCache.txt"; then
-  rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+# Configured only when the folder is new, lacks the tests (built by scripts/start.sh before
+# their libraries were installed) or was configured with other options; otherwise the build
+# itself configures again when a CMakeLists.txt changed.
+cache="$dir/CMakeCache.txt"
+if [ ! -f "$dir/build.ninja" ] || ! grep -qx 'AERVIK_TESTS:INTERNAL=ON' "$cache" ||
+  ! grep -qx "AERVIK_WERROR:BOOL=$werror" "$cache" ||
+  ! grep -qx "CMAKE_UNITY_BUILD:BOOL=$unity" "$cache"; then
+  cmake --preset "$preset" -DAERVIK_WERROR="$werror" -DCMAKE_UNITY_BUILD="$unity"
 fi
-cmake --preset "$preset" -DAERVIK_WERROR="$werror"
-cmake --build --preset "$preset" --parallel "$(nproc)"
+cmake --build --preset "$preset"
 ctest --preset "$preset" --parallel "$(nproc)"
 
 # The core built for Windows, its tests under Wine, and its files against this build's.

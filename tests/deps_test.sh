@@ -38,17 +38,18 @@ fail() {
   failures=$((failures + 1))
 }
 
-# run NAME UID SUDO(yes/no/fails) MISSING...: runs deps.sh; status, output and calls land in
-# $work/NAME.{rc,out,log}.
+# run NAME UID SUDO(yes/no/fails) MISSING...: runs deps.sh with the profiles in $PROFILES;
+# status, output and calls land in $work/NAME.{rc,out,log}.
 run() {
   name="$1" uid="$2" sudo="$3"
   shift 3
   if [ "$sudo" = no ]; then rm -f "$bin/sudo.off"; mv "$bin/sudo" "$bin/sudo.off"; fi
   : >"$work/$name.log"
   rc=0
+  # shellcheck disable=SC2086 # the profiles are words of their own
   env -i PATH="$bin" LOG="$work/$name.log" UID_STUB="$uid" MISSING="$*" \
     SUDO_FAILS="$([ "$sudo" = fails ] && echo yes || echo no)" \
-    /bin/sh "$deps" >"$work/$name.out" 2>&1 || rc=$?
+    /bin/sh "$deps" ${PROFILES:-} >"$work/$name.out" 2>&1 || rc=$?
   echo "$rc" >"$work/$name.rc"
   if [ "$sudo" = no ]; then mv "$bin/sudo.off" "$bin/sudo"; fi
 }
@@ -87,6 +88,13 @@ run sudofails 1000 fails lintian
 [ "$(rc sudofails)" != 0 ] || fail "sudo refused: exit 0"
 grep -qx '    apt-get install --no-install-recommends lintian' "$work/sudofails.out" ||
   fail "sudo refused: no install line in: $(cat "$work/sudofails.out")"
+
+# Building and starting the program asks for nothing of the tests, Windows or the checks.
+PROFILES="build run" run start 1000 no lintian wine64 clang-format libgtest-dev qt6-base-dev
+grep -qx '    apt-get install --no-install-recommends qt6-base-dev' "$work/start.out" ||
+  fail "build and run: asked for more than qt6-base-dev: $(cat "$work/start.out")"
+PROFILES="no-such-profile" run unknown 0 no
+[ "$(rc unknown)" = 2 ] || fail "an unknown profile: exit $(rc unknown)"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "deps.sh ok"

@@ -39,29 +39,33 @@ class CoolWindowTest : public WindowTest {
  private slots:
   void activationSetsPowerTextsAndVoltageList() {
     SetCoolerBalance(500, 40, 35);
-    QVERIFY(InShownModal(cool_form, [] {
-      QCOMPARE(cool_form->fields.PCOM_COOL, 555.0f);
-      QCOMPARE(Items(cool_form->Volt_cool), QStringList({"~230 В", "~400 В, 2 фазы"}));
-      QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
-      QCOMPARE(cool_form->windowTitle(), QString("Подбор кондиционера"));
-      QCOMPARE(cool_form->Label2->text(), QString("Тип кондиционера:"));
-    }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [] {
+          QCOMPARE(cool_form->fields.PCOM_COOL, 555.0f);
+          QCOMPARE(Items(cool_form->Volt_cool), QStringList({"~230 В", "~400 В, 2 фазы"}));
+          QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
+          QCOMPARE(cool_form->windowTitle(), QString("Подбор кондиционера"));
+          QCOMPARE(cool_form->Label2->text(), QString("Тип кондиционера:"));
+        }));
 
     // English, 2445 + 55 = 2500 W: one voltage.
     SetCoolerBalance(2445, 40, 35, 2);
-    QVERIFY(InShownModal(cool_form, [] {
-      QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
-      QCOMPARE(cool_form->windowTitle(), QString("Choosing of cooler"));
-      QCOMPARE(cool_form->GroupBox6->title(), QString("Basic parametrs"));
-      QCOMPARE(Items(cool_form->Type_cool), QStringList({"Wall", "Roof"}));
-    }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [] {
+          QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
+          QCOMPARE(cool_form->windowTitle(), QString("Choosing of cooler"));
+          QCOMPARE(cool_form->GroupBox6->title(), QString("Basic parametrs"));
+          QCOMPARE(Items(cool_form->Type_cool), QStringList({"Wall", "Roof"}));
+        }));
 
     // Above 4000 W and without need of cooling the list stays as it was.
     for (float phg : {3946.0f, 0.0f}) {
       SetCoolerBalance(phg, phg > 0 ? 40 : 30, 35, 2);
-      QVERIFY(InShownModal(cool_form, [] {
-        QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"});
-      }));
+      QVERIFY(InModalWindow(
+          cool_form, [] { cool_form->ShowModal(); },
+          [] { QCOMPARE(Items(cool_form->Volt_cool), QStringList{"~400/440 Vac, 3 ph"}); }));
     }
   }
 
@@ -75,25 +79,27 @@ class CoolWindowTest : public WindowTest {
     SetCoolerBalance(500, 40, 35);
     Gaervik->balance.heat = heat;
     bool exported = false;
-    QVERIFY(InShownModal(cool_form, [&exported] {
-      QVERIFY(!cool_form->Button1->isEnabled());
-      Choose(cool_form->Type_cool, 0);
-      QVERIFY(cool_form->Image1->isVisible());
-      QCOMPARE(cool_form->Image1->pictureIndex(), 1);
-      QCOMPARE(cool_form->Image1->pictureList(), cool_form->ImageList1);
-      Choose(cool_form->Volt_cool, 1);
-      QVERIFY(cool_form->Button1->isEnabled());
-      QVERIFY(!cool_form->Button2->isEnabled());
-      Click(cool_form->Button1);
-      QCOMPARE(cool_form->Memo1->text(),
-               QString("CK-W0800-2 - Навесной кондиционер 800 Вт, 400В (2 фазы) x 1 шт."));
-      QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString("CK-W0800-2"));
-      QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString("1"));
-      QVERIFY(cool_form->Button2->isEnabled());
-      QVERIFY(!Gaervik->Total_spec->isEnabled());
-      Click(cool_form->Button2);
-      exported = !cool_form->isVisible();
-    }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [&exported] {
+          QVERIFY(!cool_form->Button1->isEnabled());
+          Choose(cool_form->Type_cool, 0);
+          QVERIFY(cool_form->Image1->isVisible());
+          QCOMPARE(cool_form->Image1->pictureIndex(), 1);
+          QCOMPARE(cool_form->Image1->pictureList(), cool_form->ImageList1);
+          Choose(cool_form->Volt_cool, 1);
+          QVERIFY(cool_form->Button1->isEnabled());
+          QVERIFY(!cool_form->Button2->isEnabled());
+          Click(cool_form->Button1);
+          QCOMPARE(cool_form->Memo1->text(),
+                   QString("CK-W0800-2 - Навесной кондиционер 800 Вт, 400В (2 фазы) x 1 шт."));
+          QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString("CK-W0800-2"));
+          QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString("1"));
+          QVERIFY(cool_form->Button2->isEnabled());
+          QVERIFY(!Gaervik->Total_spec->isEnabled());
+          Click(cool_form->Button2);
+          exported = !cool_form->isVisible();
+        }));
     QVERIFY(exported);
     QVERIFY(Gaervik->Total_spec->isEnabled());
     climate::TImage *slot = heat > 0 ? Gaervik->Image3 : Gaervik->Image2;
@@ -108,30 +114,34 @@ class CoolWindowTest : public WindowTest {
     SetCoolerBalance(500, 40, 35);
     ResetSelectionWindows(SelectionReset::Full);
     QVERIFY(cool_form->Image1->isHidden());
-    QVERIFY(InShownModal(cool_form, [] {
-      Choose(cool_form->Type_cool, 0);
-      Choose(cool_form->Volt_cool, 0);
-      Click(cool_form->Button1);
-      QCOMPARE(cool_form->Memo1->text(),
-               QString("CK-W0800-1 - Навесной кондиционер 800 Вт, 230В (1 фаза) x 1 шт."));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [] {
+          Choose(cool_form->Type_cool, 0);
+          Choose(cool_form->Volt_cool, 0);
+          Click(cool_form->Button1);
+          QCOMPARE(cool_form->Memo1->text(),
+                   QString("CK-W0800-1 - Навесной кондиционер 800 Вт, 230В (1 фаза) x 1 шт."));
 
-      Choose(cool_form->Type_cool, 1);
-      QVERIFY(cool_form->Image1->isVisible());
-      QCOMPARE(cool_form->Image1->pictureIndex(), 2);
-      QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
-      QCOMPARE(cool_form->Memo1->text(), QString());
-      QVERIFY(!cool_form->Button1->isEnabled());
-      QVERIFY(!cool_form->Button2->isEnabled());
-    }));
+          Choose(cool_form->Type_cool, 1);
+          QVERIFY(cool_form->Image1->isVisible());
+          QCOMPARE(cool_form->Image1->pictureIndex(), 2);
+          QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
+          QCOMPARE(cool_form->Memo1->text(), QString());
+          QVERIFY(!cool_form->Button1->isEnabled());
+          QVERIFY(!cool_form->Button2->isEnabled());
+        }));
   }
 
   void reopeningClearsTheVoltageButNotCreate() {
     SetCoolerBalance(500, 40, 35);
-    QVERIFY(InShownModal(cool_form, [] {
-      Choose(cool_form->Type_cool, 0);
-      Choose(cool_form->Volt_cool, 0);
-      Click(cool_form->Button1);
-    }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [] {
+          Choose(cool_form->Type_cool, 0);
+          Choose(cool_form->Volt_cool, 0);
+          Click(cool_form->Button1);
+        }));
     // Without a voltage, create takes the last variant of the band: 2 up to 1000 W, 3 above.
     const struct {
       float phg;
@@ -139,13 +149,15 @@ class CoolWindowTest : public WindowTest {
     } reopenings[] = {{500, "CK-W0800-2"}, {1145, "CK-W1500-3"}};
     for (const auto &r : reopenings) {
       SetCoolerBalance(r.phg, 40, 35);
-      QVERIFY(InShownModal(cool_form, [&r] {
-        QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
-        QVERIFY(cool_form->Button1->isEnabled());
-        QCOMPARE(cool_form->Type_cool->currentIndex(), 0);
-        Click(cool_form->Button1);
-        QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString(r.code));
-      }));
+      QVERIFY(InModalWindow(
+          cool_form, [] { cool_form->ShowModal(); },
+          [&r] {
+            QCOMPARE(cool_form->Volt_cool->currentIndex(), -1);
+            QVERIFY(cool_form->Button1->isEnabled());
+            QCOMPARE(cool_form->Type_cool->currentIndex(), 0);
+            Click(cool_form->Button1);
+            QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString(r.code));
+          }));
     }
   }
 
@@ -153,11 +165,13 @@ class CoolWindowTest : public WindowTest {
   // fields the workbook is written from.
   void powerWithoutUnitListsNoUnit() {
     SetCoolerBalance(500, 40, 35);
-    QVERIFY(InShownModal(cool_form, [] {
-      Choose(cool_form->Type_cool, 0);
-      Choose(cool_form->Volt_cool, 0);
-      Click(cool_form->Button1);
-    }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [] {
+          Choose(cool_form->Type_cool, 0);
+          Choose(cool_form->Volt_cool, 0);
+          Click(cool_form->Button1);
+        }));
     const struct {
       float phg, temax;
       const char *text;
@@ -167,14 +181,16 @@ class CoolWindowTest : public WindowTest {
     };
     for (const auto &c : cases) {
       SetCoolerBalance(c.phg, c.temax, 35);
-      QVERIFY(InShownModal(cool_form, [&c] {
-        Click(cool_form->Button1);
-        QCOMPARE(cool_form->Memo1->text(), QString(c.text));
-        QVERIFY(cool_form->Button2->isEnabled());
-        QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString());
-        QCOMPARE(QString::fromStdString(cool_form->fields.cool_name), QString());
-        QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString());
-      }));
+      QVERIFY(InModalWindow(
+          cool_form, [] { cool_form->ShowModal(); },
+          [&c] {
+            Click(cool_form->Button1);
+            QCOMPARE(cool_form->Memo1->text(), QString(c.text));
+            QVERIFY(cool_form->Button2->isEnabled());
+            QCOMPARE(QString::fromStdString(cool_form->fields.cool_code), QString());
+            QCOMPARE(QString::fromStdString(cool_form->fields.cool_name), QString());
+            QCOMPARE(QString::fromStdString(cool_form->fields.cool_qnt), QString());
+          }));
     }
   }
 };

@@ -35,30 +35,35 @@ class HeatWindowTest : public WindowTest {
   void captionsFollowTheLanguageAtEveryShowing() {
     SetHeaterBalance(0, 0);
     Gaervik->t_lang = 2;
-    QVERIFY(InShownModal(heat_form, [] {
-      QCOMPARE(heat_form->windowTitle(), QString("Choosing of heater"));
-      QCOMPARE(heat_form->box1->itemText(1), QString("Cycling"));
-      QCOMPARE(heat_form->Button2->text(), QString("Save into report"));
-      QVERIFY(!heat_form->Button2->isEnabled());
-      QCOMPARE(heat_form->box1->currentIndex(), -1);
-      Choose(heat_form->box1, 1);
-      Tick(heat_form->check_compact);
-      Click(heat_form->Button1);
-    }));
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); },
+        [] {
+          QCOMPARE(heat_form->windowTitle(), QString("Choosing of heater"));
+          QCOMPARE(heat_form->box1->itemText(1), QString("Cycling"));
+          QCOMPARE(heat_form->Button2->text(), QString("Save into report"));
+          QVERIFY(!heat_form->Button2->isEnabled());
+          QCOMPARE(heat_form->box1->currentIndex(), -1);
+          Choose(heat_form->box1, 1);
+          Tick(heat_form->check_compact);
+          Click(heat_form->Button1);
+        }));
     QCOMPARE(Gaervik->balance.heat, 1);  // closed with the close box: nothing recorded
 
     const QString english_list = heat_form->Memo1->text();
     QVERIFY(english_list.endsWith("x 1 pcs."));
     Gaervik->t_lang = 1;
-    QVERIFY(InShownModal(heat_form, [&english_list] {
-      QCOMPARE(heat_form->windowTitle(), QString("Подбор обогрева"));
-      QCOMPARE(heat_form->check_compact->text(), QString("Использовать компактные обогреватели"));
-      // Choices and list stay as they were, the list in its own language.
-      QCOMPARE(heat_form->box1->currentIndex(), 1);
-      QVERIFY(heat_form->check_compact->isChecked());
-      QCOMPARE(heat_form->Memo1->text(), english_list);
-      QVERIFY(heat_form->Button2->isEnabled());
-    }));
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); },
+        [&english_list] {
+          QCOMPARE(heat_form->windowTitle(), QString("Подбор обогрева"));
+          QCOMPARE(heat_form->check_compact->text(),
+                   QString("Использовать компактные обогреватели"));
+          // Choices and list stay as they were, the list in its own language.
+          QCOMPARE(heat_form->box1->currentIndex(), 1);
+          QVERIFY(heat_form->check_compact->isChecked());
+          QCOMPARE(heat_form->Memo1->text(), english_list);
+          QVERIFY(heat_form->Button2->isEnabled());
+        }));
   }
 
   void photographComesBackAfterThePictureHidingReset() {
@@ -66,55 +71,62 @@ class HeatWindowTest : public WindowTest {
     Gaervik->sw_heat = 1;
     ResetSelectionWindows(SelectionReset::PictureHiding);
     QVERIFY(heat_form->Image1->isHidden());
-    QVERIFY(InShownModal(heat_form, [] { QVERIFY(heat_form->Image1->isVisible()); }));
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); },
+        [] { QVERIFY(heat_form->Image1->isVisible()); }));
   }
 
   void modeAndOptionsEmptyTheList() {
     SetHeaterBalance(0, 0);
-    QVERIFY(InShownModal(heat_form, [] {
-      Choose(heat_form->box1, 0);
-      QVERIFY(heat_form->Button1->isEnabled());
-      QVERIFY(!heat_form->Button2->isEnabled());
-      Click(heat_form->Button1);
-      QVERIFY(heat_form->Button2->isEnabled());
-      QVERIFY(heat_form->Memo1->text().startsWith("HK-T080 - "));
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); },
+        [] {
+          Choose(heat_form->box1, 0);
+          QVERIFY(heat_form->Button1->isEnabled());
+          QVERIFY(!heat_form->Button2->isEnabled());
+          Click(heat_form->Button1);
+          QVERIFY(heat_form->Button2->isEnabled());
+          QVERIFY(heat_form->Memo1->text().startsWith("HK-T080 - "));
 
-      // An option ticked after a selection empties the list and disables export.
-      Tick(heat_form->check_compact);
-      QCOMPARE(heat_form->Memo1->text(), QString());
-      QVERIFY(!heat_form->Button2->isEnabled());
-      QCOMPARE(QString::fromStdString(heat_form->fields.heat_code),
-               QString("HK-T080"));  // the fields keep the selection
+          // An option ticked after a selection empties the list and disables export.
+          Tick(heat_form->check_compact);
+          QCOMPARE(heat_form->Memo1->text(), QString());
+          QVERIFY(!heat_form->Button2->isEnabled());
+          QCOMPARE(QString::fromStdString(heat_form->fields.heat_code),
+                   QString("HK-T080"));  // the fields keep the selection
 
-      Tick(heat_form->check_termo);
-      Click(heat_form->Button1);
-      QVERIFY(heat_form->Memo1->text().startsWith("HK-F075 - "));
+          Tick(heat_form->check_termo);
+          Click(heat_form->Button1);
+          QVERIFY(heat_form->Memo1->text().startsWith("HK-F075 - "));
 
-      // Choosing a mode again, even the same one, unticks both options.
-      Choose(heat_form->box1, 0);
-      QVERIFY(!heat_form->check_compact->isChecked());
-      QVERIFY(!heat_form->check_termo->isChecked());
-      QCOMPARE(heat_form->Memo1->text(), QString());
-      QVERIFY(!heat_form->Button2->isEnabled());
-    }));
+          // Choosing a mode again, even the same one, unticks both options.
+          Choose(heat_form->box1, 0);
+          QVERIFY(!heat_form->check_compact->isChecked());
+          QVERIFY(!heat_form->check_termo->isChecked());
+          QCOMPARE(heat_form->Memo1->text(), QString());
+          QVERIFY(!heat_form->Button2->isEnabled());
+        }));
   }
 
   void exportOfAHeaterAlone() {
     SetHeaterBalance(0, 0);
     Gaervik->Image2->FillAndDraw(climate::ButtonFace(), *Gaervik->ImageList1, climate::kPicHeaters);
     int result = -1;
-    QVERIFY(InShownModal(heat_form, &result, [] {
-      Choose(heat_form->box1, 1);
-      Tick(heat_form->check_compact);
-      Click(heat_form->Button1);
-      QCOMPARE(heat_form->Memo1->text(),
-               QString("HK-F230 - Компактный обогреватель с кабелем и вентилятором, P=230W x 1 "
-                       "шт.\r\n"
-                       "TK-NC - Термостат, диапазон -10 ~ +80 градусов С, контакт NC (нормально "
-                       "закрытый) x 1 шт.\r\n"
-                       "HG-CO - Гигростат, перекидной контакт x 1 шт."));
-      Click(heat_form->Button2);
-    }));
+    QVERIFY(InModalWindow(
+        heat_form, [&result] { result = heat_form->ShowModal(); },
+        [] {
+          Choose(heat_form->box1, 1);
+          Tick(heat_form->check_compact);
+          Click(heat_form->Button1);
+          QCOMPARE(
+              heat_form->Memo1->text(),
+              QString("HK-F230 - Компактный обогреватель с кабелем и вентилятором, P=230W x 1 "
+                      "шт.\r\n"
+                      "TK-NC - Термостат, диапазон -10 ~ +80 градусов С, контакт NC (нормально "
+                      "закрытый) x 1 шт.\r\n"
+                      "HG-CO - Гигростат, перекидной контакт x 1 шт."));
+          Click(heat_form->Button2);
+        }));
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(heat_form->fields.PCOM_HEAT, 165.0f);
     QCOMPARE(Gaervik->balance.heat, 2);
@@ -127,11 +139,13 @@ class HeatWindowTest : public WindowTest {
     for (const auto &[vent, cooler] : {std::pair{1, 0}, std::pair{0, 1}}) {
       SetHeaterBalance(vent, cooler);
       Gaervik->Total_spec->setEnabled(false);
-      QVERIFY(InShownModal(heat_form, [] {
-        Choose(heat_form->box1, 0);
-        Click(heat_form->Button1);
-        Click(heat_form->Button2);
-      }));
+      QVERIFY(InModalWindow(
+          heat_form, [] { heat_form->ShowModal(); },
+          [] {
+            Choose(heat_form->box1, 0);
+            Click(heat_form->Button1);
+            Click(heat_form->Button2);
+          }));
       QCOMPARE(QString::fromStdString(heat_form->fields.term_code),
                QString(vent ? "TK-CO" : "TK-NC"));
       QCOMPARE(Gaervik->balance.heat, 2);

@@ -134,16 +134,20 @@ class LanguageTest : public WindowTest {
   void selectionWindowsOpenInTheLanguageOfTheMoment() {
     Gaervik->lang_m_2_2Click();
     QString heater, cooler, fan, save;
-    QVERIFY(InShownModal(heat_form, [&] {
-      heater = heat_form->windowTitle() + "|" + heat_form->box1->itemText(1) + "|" +
-               heat_form->Button2->text();
-    }));
-    QVERIFY(InShownModal(cool_form, [&] {
-      cooler = cool_form->windowTitle() + "|" + cool_form->GroupBox6->title();
-    }));
-    QVERIFY(InShownModal(
-        vent_form, [&] { fan = vent_form->windowTitle() + "|" + vent_form->Button2->text(); }));
-    QVERIFY(InShownModal(save_form, [&] { save = save_form->windowTitle(); }));
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); },
+        [&] {
+          heater = heat_form->windowTitle() + "|" + heat_form->box1->itemText(1) + "|" +
+                   heat_form->Button2->text();
+        }));
+    QVERIFY(InModalWindow(
+        cool_form, [] { cool_form->ShowModal(); },
+        [&] { cooler = cool_form->windowTitle() + "|" + cool_form->GroupBox6->title(); }));
+    QVERIFY(InModalWindow(
+        vent_form, [] { vent_form->ShowModal(); },
+        [&] { fan = vent_form->windowTitle() + "|" + vent_form->Button2->text(); }));
+    QVERIFY(InModalWindow(
+        save_form, [] { save_form->ShowModal(); }, [&] { save = save_form->windowTitle(); }));
     QCOMPARE(heater, QString("Choosing of heater|Cycling|Save into report"));
     QCOMPARE(cooler, QString("Choosing of cooler|Basic parametrs"));
     QCOMPARE(fan, QString("Подбор вентилятора|Экспорт в отчет"));
@@ -151,7 +155,8 @@ class LanguageTest : public WindowTest {
 
     // Back in Russian, the next opening follows.
     Gaervik->lang_m_2_1Click();
-    QVERIFY(InShownModal(heat_form, [&] { heater = heat_form->windowTitle(); }));
+    QVERIFY(InModalWindow(
+        heat_form, [] { heat_form->ShowModal(); }, [&] { heater = heat_form->windowTitle(); }));
     QCOMPARE(heater, QString("Подбор обогрева"));
   }
 };

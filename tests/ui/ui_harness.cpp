@@ -238,20 +238,6 @@ bool InModalWindow(QWidget *window, const std::function<void()> &open,
   return !run.failed && !QTest::currentTestFailed();
 }
 
-bool InShownModal(climate::TForm *form, const std::function<void()> &action,
-                  std::source_location where) {
-  return InShownModal(form, nullptr, action, where);
-}
-
-bool InShownModal(climate::TForm *form, int *result, const std::function<void()> &action,
-                  std::source_location where) {
-  auto show = [form, result] {
-    const int r = form->ShowModal();
-    if (result != nullptr) *result = r;
-  };
-  return InModalWindow(form, show, action, kModalTimeout, where);
-}
-
 void WindowTest::init() {
   climate::CreateWindows();
   Gaervik->show();

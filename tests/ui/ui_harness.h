@@ -129,14 +129,6 @@ QWidget *RunModal(const QList<QWidget *> &windows, const std::function<void()> &
                                  std::chrono::milliseconds timeout = kModalTimeout,
                                  std::source_location where = std::source_location::current());
 
-// InModalWindow for a window shown modally by its own ShowModal, as the handler of another
-// window shows it; `result`, when given, gets the modal result.
-[[nodiscard]] bool InShownModal(climate::TForm *form, const std::function<void()> &action,
-                                std::source_location where = std::source_location::current());
-[[nodiscard]] bool InShownModal(climate::TForm *form, int *result,
-                                const std::function<void()> &action,
-                                std::source_location where = std::source_location::current());
-
 // Base of the window tests: every test function starts with the eight windows just created,
 // the main window shown and no message recorded, and ends by destroying the windows.
 class WindowTest : public QObject {

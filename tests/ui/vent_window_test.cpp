@@ -44,23 +44,26 @@ class VentWindowTest : public WindowTest {
     vent_form->setWindowTitle("x");
     vent_form->Volt_vent->setItemText(1, "x");
     vent_form->Image1->hide();  // as a picture-hiding reset leaves it
-    QVERIFY(InShownModal(vent_form, [] {
-      QVERIFY(vent_form->Image1->isVisible());
-      QCOMPARE(vent_form->Image1->pictureIndex(), 3);
-      QCOMPARE(vent_form->Image1->pictureList(), vent_form->ImageList1);
-      QCOMPARE(vent_form->Image1->brushColour(), climate::ButtonFace());
-      QCOMPARE(vent_form->fields.PCOM_VENT, 245.0f);
-      QCOMPARE(vent_form->windowTitle(), QString("Подбор вентилятора"));
-      QCOMPARE(vent_form->Volt_vent->itemText(1), QString("~115 В"));
-      QCOMPARE(vent_form->Point_sea->currentIndex(), -1);
-      QVERIFY(!vent_form->Button1->isEnabled());
-      QVERIFY(!vent_form->Button2->isEnabled());
-      // A voltage alone enables create, which then asks for the altitude.
-      Choose(vent_form->Volt_vent, 0);
-      Click(vent_form->Button1);
-      QCOMPARE(vent_form->Memo1->text(), QString("Please, choose the altitude above sea level!"));
-      QVERIFY(!vent_form->Button2->isEnabled());
-    }));
+    QVERIFY(InModalWindow(
+        vent_form, [] { vent_form->ShowModal(); },
+        [] {
+          QVERIFY(vent_form->Image1->isVisible());
+          QCOMPARE(vent_form->Image1->pictureIndex(), 3);
+          QCOMPARE(vent_form->Image1->pictureList(), vent_form->ImageList1);
+          QCOMPARE(vent_form->Image1->brushColour(), climate::ButtonFace());
+          QCOMPARE(vent_form->fields.PCOM_VENT, 245.0f);
+          QCOMPARE(vent_form->windowTitle(), QString("Подбор вентилятора"));
+          QCOMPARE(vent_form->Volt_vent->itemText(1), QString("~115 В"));
+          QCOMPARE(vent_form->Point_sea->currentIndex(), -1);
+          QVERIFY(!vent_form->Button1->isEnabled());
+          QVERIFY(!vent_form->Button2->isEnabled());
+          // A voltage alone enables create, which then asks for the altitude.
+          Choose(vent_form->Volt_vent, 0);
+          Click(vent_form->Button1);
+          QCOMPARE(vent_form->Memo1->text(),
+                   QString("Please, choose the altitude above sea level!"));
+          QVERIFY(!vent_form->Button2->isEnabled());
+        }));
     QVERIFY(Messages().errors.isEmpty());
     QCOMPARE(vent_form->fields.VFP, 0.0f);
     QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString());
@@ -71,19 +74,21 @@ class VentWindowTest : public WindowTest {
     SetFanBalance(0);
     QString first;
     int result = -1;
-    QVERIFY(InShownModal(vent_form, &result, [&first] {
-      Choose(vent_form->Point_sea, 0);
-      QVERIFY(!vent_form->Button1->isEnabled());
-      Choose(vent_form->Volt_vent, 0);
-      QVERIFY(vent_form->Button1->isEnabled());
-      QVERIFY(!vent_form->Button2->isEnabled());
-      Click(vent_form->Button1);
-      first = vent_form->Memo1->text();
-      Click(vent_form->Button1);
-      QCOMPARE(vent_form->Memo1->text(), first);
-      QVERIFY(vent_form->Button2->isEnabled());
-      Click(vent_form->Button2);
-    }));
+    QVERIFY(InModalWindow(
+        vent_form, [&result] { result = vent_form->ShowModal(); },
+        [&first] {
+          Choose(vent_form->Point_sea, 0);
+          QVERIFY(!vent_form->Button1->isEnabled());
+          Choose(vent_form->Volt_vent, 0);
+          QVERIFY(vent_form->Button1->isEnabled());
+          QVERIFY(!vent_form->Button2->isEnabled());
+          Click(vent_form->Button1);
+          first = vent_form->Memo1->text();
+          Click(vent_form->Button1);
+          QCOMPARE(vent_form->Memo1->text(), first);
+          QVERIFY(vent_form->Button2->isEnabled());
+          Click(vent_form->Button2);
+        }));
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(LineCount(first), 4);
     QVERIFY(first.startsWith("FK-270-230 - "));
@@ -97,12 +102,14 @@ class VentWindowTest : public WindowTest {
   void withHeaterListsTwoEnglishLinesAndExportsToTheSecondSlot() {
     SetFanBalance(1, 2);
     vent_form->fields.term_name = "earlier";
-    QVERIFY(InShownModal(vent_form, [] {
-      ChooseAndCreate(0, 1);
-      QCOMPARE(LineCount(vent_form->Memo1->text()), 2);
-      QVERIFY(vent_form->Memo1->text().startsWith("FK-270-115 - Fan filter, 230/270 m3/hour"));
-      Click(vent_form->Button2);
-    }));
+    QVERIFY(InModalWindow(
+        vent_form, [] { vent_form->ShowModal(); },
+        [] {
+          ChooseAndCreate(0, 1);
+          QCOMPARE(LineCount(vent_form->Memo1->text()), 2);
+          QVERIFY(vent_form->Memo1->text().startsWith("FK-270-115 - Fan filter, 230/270 m3/hour"));
+          Click(vent_form->Button2);
+        }));
     QCOMPARE(QString::fromStdString(vent_form->fields.qnt_pv), QString("pcs."));
     QCOMPARE(QString::fromStdString(vent_form->fields.term_name), QString("earlier"));
     QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString());
@@ -112,39 +119,44 @@ class VentWindowTest : public WindowTest {
 
   void altitudeChangeClearsVoltageAndList() {
     SetFanBalance(0);
-    QVERIFY(InShownModal(vent_form, [] {
-      ChooseAndCreate(0, 0);
-      Choose(vent_form->Point_sea, 1);
-      QCOMPARE(vent_form->Volt_vent->currentIndex(), -1);
-      QCOMPARE(vent_form->Memo1->text(), QString());
-      QVERIFY(!vent_form->Button2->isEnabled());
-      QVERIFY(vent_form->Button1->isEnabled());
-      // Create now takes the 115 V fan of the band.
-      Click(vent_form->Button1);
-      QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString("FK-270-115"));
-      QCOMPARE(vent_form->fields.F, 3.2f);
-    }));
+    QVERIFY(InModalWindow(
+        vent_form, [] { vent_form->ShowModal(); },
+        [] {
+          ChooseAndCreate(0, 0);
+          Choose(vent_form->Point_sea, 1);
+          QCOMPARE(vent_form->Volt_vent->currentIndex(), -1);
+          QCOMPARE(vent_form->Memo1->text(), QString());
+          QVERIFY(!vent_form->Button2->isEnabled());
+          QVERIFY(vent_form->Button1->isEnabled());
+          // Create now takes the 115 V fan of the band.
+          Click(vent_form->Button1);
+          QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString("FK-270-115"));
+          QCOMPARE(vent_form->fields.F, 3.2f);
+        }));
   }
 
   void closeBoxKeepsChoicesAndListThenNoSolutionEmptiesItems() {
     SetFanBalance(0);
     int result = -1;
-    QVERIFY(InShownModal(vent_form, &result, [] { ChooseAndCreate(0, 0); }));
+    QVERIFY(InModalWindow(
+        vent_form, [&result] { result = vent_form->ShowModal(); }, [] { ChooseAndCreate(0, 0); }));
     QCOMPARE(result, int(QDialog::Rejected));
     const QString list = vent_form->Memo1->text();
     QVERIFY(!Gaervik->Total_spec->isEnabled());
     // A heavier load, seen by the next activation: 3.1 · 1945 / 10 = 602.95 m³/h.
     Gaervik->balance.PHG = 2000;
-    QVERIFY(InShownModal(vent_form, [&list] {
-      QCOMPARE(vent_form->Point_sea->currentIndex(), 0);
-      QCOMPARE(vent_form->Volt_vent->currentIndex(), 0);
-      QCOMPARE(vent_form->Memo1->text(), list);
-      QVERIFY(vent_form->Button2->isEnabled());
-      Click(vent_form->Button1);
-      QCOMPARE(vent_form->Memo1->text(),
-               QString("Для воздушного потока в 603 решение отсутствует!"));
-      QVERIFY(vent_form->Button2->isEnabled());
-    }));
+    QVERIFY(InModalWindow(
+        vent_form, [] { vent_form->ShowModal(); },
+        [&list] {
+          QCOMPARE(vent_form->Point_sea->currentIndex(), 0);
+          QCOMPARE(vent_form->Volt_vent->currentIndex(), 0);
+          QCOMPARE(vent_form->Memo1->text(), list);
+          QVERIFY(vent_form->Button2->isEnabled());
+          Click(vent_form->Button1);
+          QCOMPARE(vent_form->Memo1->text(),
+                   QString("Для воздушного потока в 603 решение отсутствует!"));
+          QVERIFY(vent_form->Button2->isEnabled());
+        }));
     QCOMPARE(QString::fromStdString(vent_form->fields.vent_code), QString());
     QCOMPARE(QString::fromStdString(vent_form->fields.term_code), QString());
   }
