@@ -31,7 +31,7 @@ using climate::EmptyItems;
 using climate::Handler;
 using climate::TImage;
 using climate::TImageList;
-namespace T = climate::main_texts;
+namespace MT = climate::main_texts;
 
 using climate::Q;
 using climate::U;
@@ -163,10 +163,10 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
 
   // The design texts: the Russian column of the language table, but for the caption and
   // the title of group 4, which the Russian switch writes differently.
-  climate::SetRussianTexts(this, T::kSwitchTable);
-  setWindowTitle(Q(T::kDesignCaption));
-  GroupBox4->setTitle(Q(T::kDesignGroupBox4));
-  N1->setText(Q(T::kDesignMenuAbout));
+  climate::SetRussianTexts(this, MT::kSwitchTable);
+  setWindowTitle(Q(MT::kDesignCaption));
+  GroupBox4->setTitle(Q(MT::kDesignGroupBox4));
+  N1->setText(Q(MT::kDesignMenuAbout));
 
   // Where the keyboard was last among the inputs and buttons, to go back to from the menu bar.
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -189,10 +189,10 @@ void TGaervik::BuildInputs(QWidget *client) {
   label4 = Caption(GroupBox1, "label4", 8, 73, 100);
   Edit3 = NumberField(GroupBox1, "Edit3", 110, 70);
   label5 = Caption(GroupBox1, "label5", 8, 98, 100);
-  box1 = List(GroupBox1, "box1", QRect(110, 95, 112, 21), EmptyItems(T::kSwitchTable, "box1"));
+  box1 = List(GroupBox1, "box1", QRect(110, 95, 112, 21), EmptyItems(MT::kSwitchTable, "box1"));
   Image_inst = new TImage(GroupBox1, QStringLiteral("Image_inst"), QRect(224, 24, 100, 100));
   label6 = Caption(GroupBox1, "label6", 8, 123, 200);
-  box2 = List(GroupBox1, "box2", QRect(8, 141, 313, 21), EmptyItems(T::kSwitchTable, "box2"));
+  box2 = List(GroupBox1, "box2", QRect(8, 141, 313, 21), EmptyItems(MT::kSwitchTable, "box2"));
   box2->view()->setMinimumWidth(300);
 
   GroupBox2 = Group(client, "GroupBox2", QRect(8, 239, 329, 50));
@@ -226,12 +226,12 @@ void TGaervik::BuildResults(QWidget *client) {
   Image2 = new TImage(GroupBox6, QStringLiteral("Image2"), QRect(16, 74, 100, 100));
   Image2->hide();
   name_p1 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p1"), QRect(122, 108, 196, 60),
-                                    T::kFirstSuggestionName);
+                                    MT::kFirstSuggestionName);
   name_p1->setText(QStringLiteral("name_p1"));
   Image3 = new TImage(GroupBox6, QStringLiteral("Image3"), QRect(16, 180, 100, 100));
   Image3->hide();
   name_p2 = new climate::TLinkLabel(GroupBox6, QStringLiteral("name_p2"), QRect(122, 222, 196, 40),
-                                    T::kSecondSuggestionName);
+                                    MT::kSecondSuggestionName);
   name_p2->setText(QStringLiteral("name_p2"));
   Total_spec =
       climate::MakeButton(GroupBox6, QStringLiteral("Total_spec"), QRect(16, 298, 289, 38));
@@ -317,7 +317,7 @@ void TGaervik::box7Change() {
   if (box7->currentIndex() < 0 || box6->currentIndex() < 0) return;
   if (box7->currentText().toInt() > box6->currentText().toInt()) {
     std::string message;
-    climate::SetText(t_lang, T::kMinAboveMax, message);
+    climate::SetText(t_lang, MT::kMinAboveMax, message);
     climate::ShowInformation(this, Q(message));
     box7->setCurrentIndex(-1);
     box7->setFocus(Qt::OtherFocusReason);  // the input to choose again
@@ -380,7 +380,7 @@ std::optional<climate::EnclosureInput> TGaervik::ReadEnclosure() {
   // A zero surface leaves the inside temperatures undefined: refuse before calculating.
   if (climate::EffectiveSurface(in.installation, in.height_mm, in.width_mm, in.depth_mm) == 0) {
     std::string message;
-    climate::SetText(t_lang, T::kZeroSurface, message);
+    climate::SetText(t_lang, MT::kZeroSurface, message);
     climate::ShowInformation(this, Q(message));
     // The first dimension entered as 0 is one of those to correct.
     for (QLineEdit *dimension : {Edit1, Edit2, Edit3}) {
@@ -443,7 +443,7 @@ void TGaervik::N1Click() {
 void TGaervik::ApplyLanguage(int32_t lang) {
   t_lang = lang;
   climate::UseToolkitTexts(t_lang);
-  climate::SetTexts(this, T::kSwitchTable, t_lang);
+  climate::SetTexts(this, MT::kSwitchTable, t_lang);
   RefreshSuggestionTooltips(*this);  // the figures in the new language
 }
 

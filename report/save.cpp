@@ -18,7 +18,6 @@
 Tsave_form *save_form = nullptr;
 
 using climate::Handler;
-using climate::Q;
 using climate::U;
 
 Tsave_form::Tsave_form(QWidget *parent)

@@ -265,7 +265,7 @@ class Application : public Object {
 
 }  // namespace
 
-void RegisterSpreadsheetComponent(FileWriter put_in_place, FolderMaker make_folder) {
+void RegisterSpreadsheetComponent(const FileWriter &put_in_place, const FolderMaker &make_folder) {
   RegisterComponent(kSpreadsheetProgId, [put_in_place, make_folder] {
     return std::make_shared<Application>(put_in_place, make_folder);
   });

@@ -37,6 +37,6 @@ using FolderMaker = std::function<WorkFolder()>;
 // each workbook in a folder from `make_folder` and hands the finished bytes to
 // `put_in_place`: the program's own file output decides where a workbook is assembled and how
 // a file is written, which keeps the component free of the system's calls.
-void RegisterSpreadsheetComponent(FileWriter put_in_place, FolderMaker make_folder);
+void RegisterSpreadsheetComponent(const FileWriter &put_in_place, const FolderMaker &make_folder);
 
 }  // namespace climate::automation

@@ -15,7 +15,7 @@ set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
 out=${2:-$build/screenshots}
-[ $# -gt 2 ] && shift 2 || set --
+if [ $# -gt 2 ]; then shift 2; else set --; fi
 variants=${*:-ru-light ru-dark en-light en-dark}
 
 TOOLS="xvfb openbox xdotool x11-utils imagemagick"
@@ -51,7 +51,7 @@ openbox >"$out/openbox.log" 2>&1 &
 wm=$!
 program=""
 cleanup() {
-  [ -n "$program" ] && kill "$program" 2>/dev/null || true
+  if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
   kill "$wm" "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT

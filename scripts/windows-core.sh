@@ -193,7 +193,7 @@ start=$(date +%s)
 cmake --build "$linux_build" --target report_sample >/dev/null
 mkdir -p "$run/linux" "$run/windows"
 "$linux_build/tests/report_sample" "$run/linux"
-"$root/scripts/wine-run.sh" "$dir/report_sample.exe" 'Z:'"$(printf '%s' "$run/windows" | tr / '\\')"
+"$root/scripts/wine-run.sh" "$dir/report_sample.exe" "Z:$(printf '%s' "$run/windows" | tr / '\134')"
 failed=0
 text=спецификация.txt
 book=спецификация.xlsx

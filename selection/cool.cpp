@@ -14,7 +14,7 @@ Tcool_form *cool_form = nullptr;
 
 using climate::Handler;
 using climate::Q;
-namespace T = climate::cool_texts;
+namespace CT = climate::cool_texts;
 
 namespace {
 
@@ -35,18 +35,18 @@ Tcool_form::Tcool_form(QWidget *parent)
   GroupBox6 = MakeGroup(this, Q("GroupBox6"), QRect(116, 8, 295, 100));
   Label2 = MakeLabel(GroupBox6, Q("Label2"), QRect(10, 27, 130, 16));
   Type_cool = MakeList(GroupBox6, Q("Type_cool"), QRect(142, 24, 146, 21),
-                       EmptyItems(T::kActivationTable, "Type_cool"));
+                       EmptyItems(CT::kActivationTable, "Type_cool"));
   Label2->setBuddy(Type_cool);
   Label1 = MakeLabel(GroupBox6, Q("Label1"), QRect(10, 63, 130, 16));
   QStringList voltages;
-  for (const char *item : T::kDesignVoltage) voltages << Q(item);
+  for (const char *item : CT::kDesignVoltage) voltages << Q(item);
   // Wide enough for the longest voltage item in the regular face.
   Volt_cool = MakeList(GroupBox6, Q("Volt_cool"), QRect(142, 60, 146, 21), voltages);
   Label1->setBuddy(Volt_cool);
 
   BuildList(QRect(8, 114, 403, 172), nullptr, QRect(20, 20, 170, 30), QRect(213, 20, 170, 30),
             QRect(3, 58, 397, 111));
-  SetRussianTexts(this, T::kActivationTable);
+  SetRussianTexts(this, CT::kActivationTable);
 
   connect(Type_cool, &QComboBox::activated, this, Handler([this] { Type_coolChange(); }));
   connect(Volt_cool, &QComboBox::activated, this, Handler([this] { Volt_coolEndEdit(); }));
@@ -58,7 +58,7 @@ void Tcool_form::FormActivate() {
   fields.PCOM_COOL = climate::HeatSurplus(Gaervik->balance);
   const auto voltage_items = climate::VoltageItems(fields.PCOM_COOL, Gaervik->t_lang);
 
-  climate::SetTexts(this, T::kActivationTable, Gaervik->t_lang);
+  climate::SetTexts(this, CT::kActivationTable, Gaervik->t_lang);
 
   // A power outside the bands leaves the list as it is.
   if (voltage_items) {

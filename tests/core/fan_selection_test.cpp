@@ -75,7 +75,8 @@ class FanBands : public testing::TestWithParam<BandCase> {};
 TEST_P(FanBands, PicksTheSizeOfTheStoredAirFlow) {
   const BandCase &c = GetParam();
   const auto s = Create(c.request, {});
-  EXPECT_EQ(s.fields.F, kAltitudeFactors[static_cast<std::size_t>(c.request.choice.altitude)]) << c.what;
+  EXPECT_EQ(s.fields.F, kAltitudeFactors[static_cast<std::size_t>(c.request.choice.altitude)])
+      << c.what;
   EXPECT_EQ(s.fields.VFP, c.VFP) << c.what;
   EXPECT_TRUE(s.listed) << c.what;
   if (c.fan == nullptr) {
