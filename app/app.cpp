@@ -20,8 +20,12 @@
 #include "selection/heat.h"
 #include "selection/venti.h"
 
+// The artwork compiled into the library; the pictures rendered at build time are an object of
+// their own, linked into the program, and need no call.
 static void InitAssets() {
+#if AERVIK_SVG_ARTWORK
   Q_INIT_RESOURCE(assets);
+#endif
 }
 
 namespace climate {

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <algorithm>
+
+#if AERVIK_SVG_ARTWORK
+#include <QSvgRenderer>
+#endif
 
 #include "app/contrast.h"
 #include "app/errors.h"
@@ -14,15 +17,51 @@ namespace climate {
 
 namespace {
 
-QImage RenderSvg(const QString &resource, QSize size, qreal scale) {
-  QSvgRenderer renderer(resource);
-  if (!renderer.isValid()) throw Failure(error_texts::kPictureNotFound, resource);
+// The program's artwork is SVG. With Qt SVG it is rendered for each box at the screen's own
+// resolution. A build without Qt SVG (the Windows build) holds the pictures rendered when it
+// was built (assets/render_artwork.cpp), each at its own size and at 1.5 and 2 times it,
+// under the SVG's name with "@1x.png", "@1.5x.png" or "@2x.png" for ".svg"; the least of
+// them that is as fine as the box needs is drawn, scaled down where it is finer.
+#if AERVIK_SVG_ARTWORK
+bool ArtworkExists(const QString &resource) {
+  return QFile::exists(resource);
+}
+#else
+QString Rendered(const QString &resource, const char *scale) {
+  return resource.chopped(4) + QLatin1String(scale) + QStringLiteral(".png");
+}
+
+bool ArtworkExists(const QString &resource) {
+  return resource.endsWith(QLatin1String(".svg")) && QFile::exists(Rendered(resource, "@1x"));
+}
+#endif
+
+// The picture `resource` for a box of `size`, centred and scaled proportionally as far as the
+// box allows, on a transparent ground, for `scale` device pixels per pixel.
+QImage RenderArtwork(const QString &resource, QSize size, qreal scale) {
   QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   image.setDevicePixelRatio(scale);
   QPainter painter(&image);
+#if AERVIK_SVG_ARTWORK
+  QSvgRenderer renderer(resource);
+  if (!renderer.isValid()) throw Failure(error_texts::kPictureNotFound, resource);
   renderer.setAspectRatioMode(Qt::KeepAspectRatio);
   renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+#else
+  QImage picture;
+  for (const char *rendered : {"@1x", "@1.5x", "@2x"}) {
+    if (!picture.load(Rendered(resource, rendered))) break;
+    const QSizeF fits = QSizeF(picture.size()).scaled(QSizeF(size) * scale, Qt::KeepAspectRatio);
+    if (picture.width() >= fits.width() - 0.5) break;
+  }
+  if (picture.isNull()) throw Failure(error_texts::kPictureNotFound, resource);
+  const QSizeF fits = QSizeF(picture.size()).scaled(QSizeF(size), Qt::KeepAspectRatio);
+  const QRectF box(QPointF((size.width() - fits.width()) / 2, (size.height() - fits.height()) / 2),
+                   fits);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(box, picture);
+#endif
   return image;
 }
 
@@ -33,15 +72,15 @@ TImageList::TImageList(QObject *parent, const QString &name, const QStringList &
     : QObject(parent), resources_(resources), size_(size) {
   setObjectName(name);
   for (const QString &r : resources_) {
-    if (!QFile::exists(r)) throw Failure(error_texts::kPictureNotFound, r);
+    if (!ArtworkExists(r)) throw Failure(error_texts::kPictureNotFound, r);
   }
   images_.resize(resources_.size());
 }
 
 QImage TImageList::picture(int index, qreal scale) const {
   if (index < 0 || index >= count()) throw Failure(error_texts::kNoPicture, QString::number(index));
-  if (scale != 1.0) return RenderSvg(resources_[index], size_, scale);
-  if (images_[index].isNull()) images_[index] = RenderSvg(resources_[index], size_, 1.0);
+  if (scale != 1.0) return RenderArtwork(resources_[index], size_, scale);
+  if (images_[index].isNull()) images_[index] = RenderArtwork(resources_[index], size_, 1.0);
   return images_[index];
 }
 
@@ -94,9 +133,7 @@ void TImage::Clear() {
 }
 
 void TImage::SetPicture(const QString &resource) {
-  if (!QFile::exists(resource)) {
-    throw Failure(error_texts::kPictureNotFound, resource);
-  }
+  if (!ArtworkExists(resource)) throw Failure(error_texts::kPictureNotFound, resource);
   canvas_ = QImage();
   pending_ = resource;
   picture_ = -1;
@@ -135,7 +172,7 @@ void TImage::paintEvent(QPaintEvent *) {
     // Painting must not throw through the toolkit: a picture that cannot be drawn leaves the
     // box empty and is logged.
     try {
-      canvas_ = RenderSvg(pending_, size(), devicePixelRatioF());
+      canvas_ = RenderArtwork(pending_, size(), devicePixelRatioF());
     } catch (const std::exception &e) {
       qWarning("%s", e.what());
       canvas_ = QImage();
@@ -166,9 +203,19 @@ QColor ButtonFace() {
   return QApplication::palette().color(QPalette::Window);
 }
 
-QIcon WindowIcon() {
+QIcon ArtworkIcon(const QString &resource) {
+#if AERVIK_SVG_ARTWORK
   // The SVG icon engine renders each size when it is asked for.
-  static const QIcon icon(QStringLiteral(":/assets/icon.svg"));
+  return QIcon(resource);
+#else
+  QIcon sizes;
+  for (const char *rendered : {"@1x", "@1.5x", "@2x"}) sizes.addFile(Rendered(resource, rendered));
+  return sizes;
+#endif
+}
+
+QIcon WindowIcon() {
+  static const QIcon icon = ArtworkIcon(QStringLiteral(":/assets/icon.svg"));
   return icon;
 }
 

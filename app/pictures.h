@@ -81,6 +81,9 @@ TImageList *MakeSelectionPictures(QObject *parent);
 // colour of picture boxes.
 QColor ButtonFace();
 
+// The artwork `resource` (":/assets/name.svg") as an icon of any size.
+QIcon ArtworkIcon(const QString &resource);
+
 // The program's window icon.
 QIcon WindowIcon();
 

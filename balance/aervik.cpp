@@ -97,9 +97,11 @@ TGaervik::TGaervik(QWidget *parent) : QMainWindow(parent) {
   Lang_m_1 = new QMenu(mainmenu1);
   Lang_m_1->setObjectName(QStringLiteral("Lang_m_1"));
   Lang_m_1->menuAction()->setObjectName(QStringLiteral("Lang_m_1"));
-  Lang_m_2_1 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_ru.svg")), QString());
+  Lang_m_2_1 =
+      Lang_m_1->addAction(climate::ArtworkIcon(QStringLiteral(":/assets/flag_ru.svg")), QString());
   Lang_m_2_1->setObjectName(QStringLiteral("Lang_m_2_1"));
-  Lang_m_2_2 = Lang_m_1->addAction(QIcon(QStringLiteral(":/assets/flag_gb.svg")), QString());
+  Lang_m_2_2 =
+      Lang_m_1->addAction(climate::ArtworkIcon(QStringLiteral(":/assets/flag_gb.svg")), QString());
   Lang_m_2_2->setObjectName(QStringLiteral("Lang_m_2_2"));
   mainmenu1->addMenu(Lang_m_1);
   // The language menu is hidden and its items carry no action; the interface runs in Russian.

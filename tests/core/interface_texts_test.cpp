@@ -221,7 +221,7 @@ Text TextOf(const std::array<TextEntry, N> &table, std::string_view control, int
 
 // The range's own spellings, each where the program must show it. A "correction" of any of
 // them is a fault.
-TEST(InterfaceTexts, PrescribedSpellingsStayAsWritten) {
+TEST(InterfaceTexts, TheRangesOwnSpellingsStayAsWritten) {
   // 2500 W required: no heater of the range.
   const auto beyond =
       CreateSpecification(test_input::ForHeatingPower(2500), HeaterChoice{1}, kRussian, {});

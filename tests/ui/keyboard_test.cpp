@@ -106,7 +106,7 @@ class KeyboardTest : public WindowTest {
     // Total specification still disabled: after the second suggestion Tab wraps round.
     QCOMPARE(TabRoute(3), (QStringList{"name_p1", "name_p2", "Edit1"}));
 
-    // The specified order of the inputs stays, and the suggestions come between the select
+    // The order of the inputs stays, and the suggestions come between the select
     // button and the total specification.
     Gaervik->Total_spec->setEnabled(true);
     QCOMPARE(TabRoute(15),
