@@ -211,7 +211,7 @@ unpack_source() {
 
 # The configure options, one a line. $install_prefix is where the result will be used from.
 # The DLLs name source files relative to the source and build folders, not by the folders'
-# place on this machine, and carry no link time: the same sources give the same DLLs.
+# place on this machine, and carry no link time (binutils writes SOURCE_DATE_EPOCH instead).
 qt_options() {
   cat <<EOF
 -GNinja
