@@ -3,7 +3,12 @@
 # statically, so a built program runs on a bare Windows, or under Wine, without DLLs beside it.
 #
 # AERVIK_WINDOWS_PREFIX, when set, names the folder that holds the libraries built for
-# Windows (zlib, libxlsxwriter, GoogleTest); it is searched before the compiler's own.
+# Windows (zlib, libxlsxwriter, GoogleTest, or Qt); it is searched before the compiler's own.
+#
+# AERVIK_WINDOWS_SHARED_RUNTIME=ON links the runtimes as DLLs instead (libstdc++-6.dll,
+# libgcc_s_seh-1.dll, libwinpthread-1.dll, which must then sit beside the program). Qt for
+# Windows is built so (scripts/windows-qt.sh), and a program using its DLLs must be too: one
+# C++ runtime shared by the program and Qt, rather than a copy in each.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -14,13 +19,15 @@ set(CMAKE_RC_COMPILER ${_mingw}-windres)
 set(CMAKE_AR ${_mingw}-gcc-ar-posix CACHE FILEPATH "")
 set(CMAKE_RANLIB ${_mingw}-gcc-ranlib-posix CACHE FILEPATH "")
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+if(NOT AERVIK_WINDOWS_SHARED_RUNTIME)
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+  set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
+endif()
 
 # Tests and other programs built here run under Wine (see scripts/wine-run.sh).
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
 
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES AERVIK_WINDOWS_PREFIX)
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES AERVIK_WINDOWS_PREFIX AERVIK_WINDOWS_SHARED_RUNTIME)
 set(CMAKE_FIND_ROOT_PATH /usr/${_mingw})
 if(AERVIK_WINDOWS_PREFIX)
   list(PREPEND CMAKE_FIND_ROOT_PATH ${AERVIK_WINDOWS_PREFIX})
