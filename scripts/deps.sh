@@ -33,7 +33,7 @@ dbus-daemon at-spi2-core e2fsprogs util-linux dpkg-dev desktop-file-utils appstr
 
 # The build for Windows and its tests under Wine: the cross compilers, Wine, GoogleTest's
 # sources, and the tools that fetch, unpack and patch Debian's source packages and build them.
-WINDOWS="g++-mingw-w64-x86-64-posix wine64 googletest dpkg-dev patch make"
+WINDOWS="g++-mingw-w64-x86-64-posix wine64 fonts-wine googletest dpkg-dev patch make"
 
 LINT="clang-format clang-tidy shellcheck"
 BENCHMARK="libbenchmark-dev"

@@ -1,9 +1,19 @@
 #include "tests/ui/journey.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 #include "balance/aervik.h"
 #include "report/save.h"
@@ -84,17 +94,69 @@ QStringList ReadWorkbook(const QString &file) {
   return ReadWorkbooks({file}).value(0);
 }
 
-QList<QStringList> ReadWorkbooks(const QStringList &files) {
-  QList<QStringList> books;
+namespace {
+
+#ifdef Q_OS_WIN
+// The path on the Linux side of a file of a program running under Wine; empty where there is
+// no Wine.
+QString UnixPath(const QString &path) {
+  using Convert = char *(CDECL *)(const wchar_t *);
+  const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+  if (convert == nullptr) return {};
+  char *unix_path = convert(QDir::toNativeSeparators(path).toStdWString().c_str());
+  if (unix_path == nullptr) return {};
+  const QString converted = QString::fromUtf8(unix_path);
+  ::HeapFree(::GetProcessHeap(), 0, unix_path);
+  return converted;
+}
+
+// `text` quoted for the Linux shell.
+QString ShellQuoted(QString text) {
+  return '\'' + text.replace('\'', QStringLiteral("'\\''")) + '\'';
+}
+
+// The reader's output for the files, or an empty optional when it could not run. The reader,
+// a Linux program, is started on the Linux side: Wine starts a program given by its Linux path,
+// but hands back neither its output nor its end, so its output goes into a file that is renamed
+// when the reader is done.
+std::optional<QByteArray> RunReader(const QStringList &files) {
+  QTemporaryDir dir;
+  const QString out = UnixPath(dir.path());
+  if (!dir.isValid() || out.isEmpty()) return std::nullopt;
+  QString command = QStringLiteral("/usr/bin/python3 ") + ShellQuoted(READ_XLSX_SCRIPT);
+  for (const QString &file : files) command += ' ' + ShellQuoted(UnixPath(file));
+  command += QStringLiteral(" >%1/part 2>&1; mv %1/part %1/done").arg(ShellQuoted(out));
+  if (!QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command})) {
+    return std::nullopt;
+  }
+  QFile done(dir.filePath(QStringLiteral("done")));
+  QDeadlineTimer deadline(60000);
+  while (!done.exists() && !deadline.hasExpired()) QThread::msleep(20);
+  if (!done.open(QIODevice::ReadOnly)) return std::nullopt;
+  return done.readAll();
+}
+#else
+// The reader's output for the files, or an empty optional when it failed.
+std::optional<QByteArray> RunReader(const QStringList &files) {
   QProcess reader;
   reader.start(QStringLiteral("/usr/bin/python3"),
                QStringList{QStringLiteral(READ_XLSX_SCRIPT)} + files);
-  if (!reader.waitForFinished(60000) || reader.exitCode() != 0) {
+  if (!reader.waitForFinished(60000) || reader.exitCode() != 0) return std::nullopt;
+  return reader.readAllStandardOutput();
+}
+#endif
+
+}  // namespace
+
+QList<QStringList> ReadWorkbooks(const QStringList &files) {
+  QList<QStringList> books;
+  const std::optional<QByteArray> output = RunReader(files);
+  if (!output) {
     for (qsizetype i = 0; i < files.size(); ++i) books.append({QStringLiteral("<unreadable>")});
     return books;
   }
-  const QStringList lines =
-      QString::fromUtf8(reader.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  const QStringList lines = QString::fromUtf8(*output).split('\n', Qt::SkipEmptyParts);
   if (files.size() == 1) return {lines};
   for (const QString &line : lines) {
     if (line.startsWith(QStringLiteral("== "))) {

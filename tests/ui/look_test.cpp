@@ -267,10 +267,13 @@ class LookTest : public WindowTest {
 
  private slots:
   void theWindowsUseTheShippedFaces() {
-    // The Tahoma windows are drawn in the condensed face where it is installed, the Verdana
-    // ones in the regular face.
-    QCOMPARE(QFontInfo(heat_form->font()).family(), QString("DejaVu Sans Condensed"));
-    QCOMPARE(QFontInfo(Gaervik->font()).family(), QString("DejaVu Sans"));
+    // The Tahoma windows are drawn in Tahoma where the system has it (on Windows), otherwise
+    // in the condensed face where it is installed; the Verdana ones in Verdana, or the regular
+    // face.
+    const QString tahoma = QFontInfo(heat_form->font()).family();
+    QVERIFY2(tahoma == "Tahoma" || tahoma == "DejaVu Sans Condensed", qPrintable(tahoma));
+    const QString verdana = QFontInfo(Gaervik->font()).family();
+    QVERIFY2(verdana == "Verdana" || verdana == "DejaVu Sans", qPrintable(verdana));
   }
 
   void noTextIsCut_data() {
@@ -285,6 +288,9 @@ class LookTest : public WindowTest {
   void noTextIsCut() {
     QFETCH(int, language);
     QFETCH(bool, mandatoryFontsOnly);
+#ifdef Q_OS_WIN
+    if (mandatoryFontsOnly) QSKIP("Windows always has Tahoma: no face stands in for it");
+#endif
     if (mandatoryFontsOnly) UseOnlyMandatoryFonts();
     const QStringList cut = CutTextsEverywhere(language);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));

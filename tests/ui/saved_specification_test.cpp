@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 #include <memory>
 
 #include "app/app.h"
@@ -129,9 +133,18 @@ QString ExpectedText() {
   return text + "\r\n";
 }
 
+// The text of Windows-1251 bytes, as the system reads them: through ICU on Linux, and on
+// Windows (whose Qt has no ICU) through the system's own converter for the code page.
 QString FromWindows1251(const QByteArray &bytes) {
+#ifdef Q_OS_WIN
+  const int size = static_cast<int>(bytes.size());
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  const int length = ::MultiByteToWideChar(1251, 0, bytes.constData(), size, text.data(), size);
+  return QString::fromWCharArray(text.data(), length);
+#else
   QStringDecoder decode("windows-1251");
   return decode(bytes);
+#endif
 }
 
 }  // namespace

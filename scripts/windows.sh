@@ -1,17 +1,28 @@
 #!/bin/sh
-# Builds the window-free core and its GoogleTest tests for 64-bit Windows with Debian's
-# mingw-w64 compilers, runs them under Debian's Wine in a throw-away Wine prefix, and checks
-# that a workbook and a text file written by the Windows build match the Linux build's.
+# Builds the configurator for 64-bit Windows with Debian's mingw-w64 compilers and proves it
+# under Debian's Wine as a Russian Windows:
+#  1. zlib, libxlsxwriter and GoogleTest for Windows, built from Debian's source packages
+#     (fetched by apt's source tooling through a private sources list, package lists and
+#     cache in build-windows/deps: the machine's apt configuration is neither used nor
+#     changed) and from /usr/src/googletest; built once and kept;
+#  2. Qt for Windows from Debian's qt6-base source (scripts/windows-qt.sh; built once, kept);
+#  3. the program, its tests, its installer and its portable archive (preset windows, in
+#     build-windows/build), with the artwork rendered by the Linux build's
+#     aervik_render_artwork (build/, as scripts/test.sh leaves it);
+#  4. a throw-away Wine prefix made as a Russian Windows (LANG=ru_RU.UTF-8: the ANSI code page
+#     1251, Russian names of the user's folders);
+#  5. the core tests and the window tests under Wine, with the offscreen platform;
+#  6. the sample text file and workbook of both builds compared (tests/windows/report_sample);
+#  7. the program itself on an X11 desktop (Xvfb and openbox) with Windows' own platform: a
+#     journey with real keys through the heater, fan and save windows, its text file and
+#     workbook compared with the Linux program's after the same journey, and screenshots of
+#     the main window and a selection window (build-windows/screenshots);
+#  8. the installer: installed silently, the installed program started, uninstalled, and
+#     nothing left behind.
 #
-# zlib and libxlsxwriter for Windows are built from Debian's source packages, fetched by
-# apt's source tooling through a private sources list, package lists and cache in
-# build-windows/deps: the machine's apt configuration is neither used for that nor changed.
-# GoogleTest is built from Debian's /usr/src/googletest. The libraries are built once and
-# kept; a later run only rebuilds the core and runs the tests.
-#
-#   scripts/windows-core.sh           everything: libraries, build, tests, comparison
-#   scripts/windows-core.sh --deps    the libraries alone
-#   scripts/windows-core.sh --werror  everything, with compiler warnings as errors (as CI)
+#   scripts/windows.sh           everything
+#   scripts/windows.sh --deps    the libraries and Qt alone
+#   scripts/windows.sh --werror  everything, with compiler warnings as errors (as CI)
 set -eu
 werror=OFF
 deps_only=""
@@ -29,6 +40,7 @@ cd "$(dirname "$0")/.."
 [ -n "${AERVIK_DEPS_CHECKED:-}" ] || scripts/deps.sh windows
 root=$PWD
 dir=$root/build-windows
+build=$dir/build
 deps=$dir/deps
 prefix=$deps/prefix
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
@@ -36,7 +48,7 @@ patch=$root/cmake/libxlsxwriter-mingw-utf8-names.patch
 linux_build=$root/build
 jobs=$(nproc)
 
-say() { printf '%s\n' "windows-core: $*"; }
+say() { printf '%s\n' "windows: $*"; }
 
 elapsed() { echo $(($(date +%s) - $1)); }
 
@@ -45,7 +57,7 @@ elapsed() { echo $(($(date +%s) - $1)); }
 recipe() {
   {
     cat "$toolchain" "$patch"
-    sed -n '/^build_deps()/,/^}/p' "$root/scripts/windows-core.sh"
+    sed -n '/^build_deps()/,/^}/p' "$root/scripts/windows.sh"
     dpkg-query -W -f='${Version}\n' googletest
   } | sha256sum | cut -d' ' -f1
 }
@@ -159,16 +171,23 @@ else
     fi
   fi
 fi
+
+# Qt for Windows, built once and kept.
+scripts/windows-qt.sh --no-verify
 [ -n "$deps_only" ] && exit 0
 
-# The core and its tests for Windows.
+# The program, its tests, its installer and its portable archive; the Linux build renders the
+# artwork and writes the sample files to compare with.
 start=$(date +%s)
-cmake --preset windows-core -DAERVIK_WERROR="$werror" >"$dir/configure.log" 2>&1 || { cat "$dir/configure.log"; exit 1; }
-cmake --build --preset windows-core -j"$jobs" >"$dir/build.log" 2>&1 ||
-  { grep -v '^\[' "$dir/build.log" | tail -n 60; exit 1; }
-say "core and tests built for Windows in $(elapsed "$start") s"
+cmake --build "$linux_build" --target aervik_render_artwork report_sample >/dev/null
+mkdir -p "$build"
+cmake --preset windows -DAERVIK_WERROR="$werror" >"$dir/configure.log" 2>&1 ||
+  { cat "$dir/configure.log"; exit 1; }
+{ cmake --build --preset windows -j"$jobs" && cmake --build --preset windows --target installer; } \
+  >"$dir/build.log" 2>&1 || { grep -v '^\[' "$dir/build.log" | tail -n 60; exit 1; }
+say "program, tests and installer built for Windows in $(elapsed "$start") s"
 
-# A Wine prefix for this run alone; it goes when the script ends.
+# A Wine prefix for this run alone, made as a Russian Windows; it goes when the script ends.
 start=$(date +%s)
 run=$(mktemp -d "${TMPDIR:-/tmp}/aervik-windows.XXXXXX")
 cleanup() {
@@ -180,25 +199,48 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 export WINEPREFIX="$run/wine"
+export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+# The users' locale as the Linux build's tests make it, when the system lacks it.
+[ -d "$linux_build/tests/locales" ] && export LOCPATH="$linux_build/tests/locales"
 mkdir -p "$WINEPREFIX"
-"$root/scripts/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1
-say "Wine prefix ready in $(elapsed "$start") s"
+wine() { "$root/scripts/wine-run.sh" "$@"; }
+windows_path() { printf 'Z:%s' "$1" | tr / '\134'; }
+wine cmd /c exit 0 >/dev/null 2>&1
+# Wine passes no QT_ variable of the Linux side on: they are set in the prefix's environment.
+setenv() { wine reg add 'HKCU\Environment' /v "$1" /t REG_SZ /d "$2" /f >/dev/null; }
+unsetenv() { wine reg delete 'HKCU\Environment' /v "$1" /f >/dev/null 2>&1 || true; }
+# The offscreen platform draws with the fonts of one folder: Wine's Tahoma, the face of most
+# windows as on Windows, and the DejaVu faces for the rest (Wine has no Verdana).
+mkdir -p "$run/fonts"
+ln -s /usr/share/wine/fonts/tahoma.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans*.ttf "$run/fonts/"
+setenv QT_QPA_FONTDIR "$(windows_path "$run/fonts")"
+qt=$(readlink -f "$dir/qt")
+# The DLLs of Qt and of the compiler's runtime, for the programs run from the build folder.
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+winpthread=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
+WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$winpthread")"
+export WINEPATH
+codepage=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP |
+  tr -d '\r' | awk '/ACP/ {print $NF}')
+say "Wine prefix ready in $(elapsed "$start") s, ANSI code page $codepage"
+[ "$codepage" = 1251 ] || { say "the prefix is no Russian Windows"; exit 1; }
 
 start=$(date +%s)
-ctest --preset windows-core
+setenv QT_QPA_PLATFORM offscreen
+ctest --preset windows --parallel "$jobs"
+unsetenv QT_QPA_PLATFORM
 say "tests run under Wine in $(elapsed "$start") s"
 
 # The same text file and workbook from both builds.
 start=$(date +%s)
-cmake --build "$linux_build" --target report_sample >/dev/null
 mkdir -p "$run/linux" "$run/windows"
 "$linux_build/tests/report_sample" "$run/linux"
-"$root/scripts/wine-run.sh" "$dir/report_sample.exe" "Z:$(printf '%s' "$run/windows" | tr / '\134')"
+wine "$build/tests/report_sample.exe" "$(windows_path "$run/windows")"
 failed=0
 text=спецификация.txt
 book=спецификация.xlsx
 if cmp "$run/linux/$text" "$run/windows/$text"; then
-  say "text file: the Windows build's $(wc -c <"$run/windows/$text") bytes equal the Linux build's"
+  say "sample text file: the Windows build's $(wc -c <"$run/windows/$text") bytes equal the Linux build's"
 else
   failed=1
 fi
@@ -206,12 +248,16 @@ fi
 /usr/bin/python3 "$root/tests/core/read_xlsx.py" "$run/windows/$book" >"$run/windows.rows"
 # The sample holds a header and six items: a shorter sheet means the sample lost its rows.
 if [ "$(wc -l <"$run/linux.rows")" -eq 7 ] && diff "$run/linux.rows" "$run/windows.rows"; then
-  say "workbook: the Windows build's $(wc -l <"$run/windows.rows") rows read back equal to the Linux build's"
+  say "sample workbook: the Windows build's $(wc -l <"$run/windows.rows") rows read back equal to the Linux build's"
 else
   failed=1
 fi
-say "comparison with the Linux build in $(elapsed "$start") s"
-if [ "$failed" -ne 0 ]; then
-  say "the Windows build's files differ from the Linux build's"
-  exit 1
-fi
+say "samples compared in $(elapsed "$start") s"
+[ "$failed" -eq 0 ] || { say "the Windows build's files differ from the Linux build's"; exit 1; }
+
+# The program on a desktop, with real keys, against the Linux program; then the installer.
+start=$(date +%s)
+mkdir -p "$dir/screenshots"
+"$root/tests/x11_desktop.sh" "$root/tests/windows/desktop.sh" "$linux_build/norda-aervik" \
+  "$build" "$run" "$dir/screenshots"
+say "program and installer proven on the desktop in $(elapsed "$start") s"
