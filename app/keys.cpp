@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <map>
+
 namespace climate {
 namespace {
 
@@ -21,7 +23,7 @@ class EnterClicks final : public QObject {
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    if (key->isAutoRepeat()) return true;
+    if (HeldRepeat(key)) return true;
     auto *button = qobject_cast<QAbstractButton *>(watched);
     if (button == nullptr || !button->isEnabled()) return false;
     button->click();
@@ -30,6 +32,16 @@ class EnterClicks final : public QObject {
 };
 
 }  // namespace
+
+bool HeldRepeat(const QKeyEvent *event) {
+  // The last press of each key, by the platform's time stamps in milliseconds.
+  static std::map<int, unsigned long> last_press;
+  const unsigned long now = event->timestamp();
+  const auto [last, first] = last_press.try_emplace(event->key(), now);
+  const unsigned long before = last->second;
+  last->second = now;
+  return event->isAutoRepeat() && !first && now - before < 1000;
+}
 
 void ClickOnEnter(QAbstractButton *button) {
   static QPointer<EnterClicks> filter;

@@ -10,6 +10,7 @@
 
 #include "app/contrast.h"
 #include "app/interface_language.h"
+#include "app/keys.h"
 
 namespace climate {
 
@@ -141,7 +142,7 @@ QColor TLinkLabel::Accent() const {
 void TLinkLabel::keyPressEvent(QKeyEvent *event) {
   const bool opens = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
                      event->key() == Qt::Key_Space;
-  if (active_ && opens && !event->isAutoRepeat() &&
+  if (active_ && opens && !HeldRepeat(event) &&
       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
     emit clicked();
     return;
