@@ -35,10 +35,10 @@ class EnterClicks final : public QObject {
 
 bool HeldRepeat(const QKeyEvent *event) {
   // The last press of each key, by the platform's time stamps in milliseconds.
-  static std::map<int, unsigned long> last_press;
-  const unsigned long now = event->timestamp();
+  static std::map<int, quint64> last_press;
+  const quint64 now = event->timestamp();
   const auto [last, first] = last_press.try_emplace(event->key(), now);
-  const unsigned long before = last->second;
+  const quint64 before = last->second;
   last->second = now;
   return event->isAutoRepeat() && !first && now - before < 1000;
 }
