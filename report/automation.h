@@ -1,7 +1,9 @@
 // A small automation layer (Qt-free): components are created by programmatic identifier, and their
 // objects are driven by late-bound calls — property put, property get and method call —
 // with members found by name at run time, as a spreadsheet application is driven from
-// another program. Names are matched without regard to letter case.
+// another program. Names are matched without regard to letter case. An object defines its
+// members in a table (DefineProperty, DefineMethod), or takes the calls itself (the Windows
+// component that passes them on to the system's automation).
 #pragma once
 
 #include <cstdint>
@@ -31,12 +33,12 @@ class Object : public std::enable_shared_from_this<Object> {
   virtual ~Object() = default;
 
   // object.member(args) = value
-  void Put(const std::string &member, const Args &args, const Value &value);
+  virtual void Put(const std::string &member, const Args &args, const Value &value);
   void Put(const std::string &member, const Value &value) { Put(member, {}, value); }
   // object.member(args), read as a property
-  Value Get(const std::string &member, const Args &args = {});
+  virtual Value Get(const std::string &member, const Args &args = {});
   // object.member(args), called as a method
-  Value Call(const std::string &member, const Args &args = {});
+  virtual Value Call(const std::string &member, const Args &args = {});
 
  protected:
   explicit Object(std::string type_name) : type_name_(std::move(type_name)) {}

@@ -57,6 +57,8 @@ void ExportToSpreadsheet(const std::vector<SheetRow> &rows, const std::string &f
   automation::ObjectPtr excel = automation::CreateObject(automation::kSpreadsheetProgId);
   try {
     excel->Put("Visible", false);
+    // No message of the application may wait for an answer while it runs unseen.
+    excel->Put("DisplayAlerts", false);
     AsObject(excel->Get("WorkBooks"), "WorkBooks")->Call("Add");
     int32_t row = 1;
     for (const SheetRow &cells : rows) {

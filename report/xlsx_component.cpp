@@ -15,6 +15,10 @@
 
 #include "report/automation.h"
 
+#ifdef _WIN32
+#include "report/com_component.h"
+#endif
+
 namespace climate::automation {
 
 namespace {
@@ -31,6 +35,7 @@ struct WorkbookData {
 
 struct ApplicationState {
   bool visible = false;
+  bool alerts = true;
   bool quit = false;
   std::vector<std::shared_ptr<WorkbookData>> workbooks;
   std::shared_ptr<WorkbookData> active;
@@ -229,6 +234,14 @@ class Application : public Object {
           if (!b) throw Error("Свойство «Visible» принимает только логическое значение");
           app_->visible = *b;
         });
+    // This component asks nothing: whether it may is taken and kept, as the application would.
+    DefineProperty(
+        "DisplayAlerts", [this](const Args &) -> Value { return app_->alerts; },
+        [this](const Args &, const Value &value) {
+          const auto *b = std::get_if<bool>(&value);
+          if (!b) throw Error("Свойство «DisplayAlerts» принимает только логическое значение");
+          app_->alerts = *b;
+        });
     DefineProperty("WorkBooks", [this](const Args &) -> Value {
       app_->CheckRunning();
       return std::make_shared<Workbooks>(app_);
@@ -266,7 +279,13 @@ class Application : public Object {
 }  // namespace
 
 void RegisterSpreadsheetComponent(const FileWriter &put_in_place, const FolderMaker &make_folder) {
-  RegisterComponent(kSpreadsheetProgId, [put_in_place, make_folder] {
+  RegisterComponent(kSpreadsheetProgId, [put_in_place, make_folder]() -> ObjectPtr {
+#ifdef _WIN32
+    // The user's own spreadsheet application where the system has it and it starts.
+    if (ObjectPtr installed = CreateSystemObject(kSpreadsheetProgId, put_in_place, make_folder)) {
+      return installed;
+    }
+#endif
     return std::make_shared<Application>(put_in_place, make_folder);
   });
 }

@@ -36,7 +36,9 @@ using FolderMaker = std::function<WorkFolder()>;
 // Makes the component available under its programmatic identifier. The component assembles
 // each workbook in a folder from `make_folder` and hands the finished bytes to
 // `put_in_place`: the program's own file output decides where a workbook is assembled and how
-// a file is written, which keeps the component free of the system's calls.
+// a file is written, which keeps the component free of the system's calls. On Windows each
+// creation first tries the spreadsheet application the system has under the identifier
+// (report/com_component.*), and takes this component when there is none or it cannot start.
 void RegisterSpreadsheetComponent(const FileWriter &put_in_place, const FolderMaker &make_folder);
 
 }  // namespace climate::automation

@@ -28,7 +28,10 @@ for entry in json.load(open(sys.argv[1])):
 PY
 )
 count=$(printf '%s\n' "$units" | grep -c .)
-printf '%s\n' "$units" | xargs -P "$(nproc)" -n 1 clang-tidy -p "$build" --quiet 2>/dev/null
+# The compiler's own warnings are g++'s to give (clang reads -Wconversion more widely): with a
+# build configured to treat them as errors, clang-tidy is told not to.
+printf '%s\n' "$units" |
+  xargs -P "$(nproc)" -n 1 clang-tidy -p "$build" --quiet --extra-arg=-Wno-error 2>/dev/null
 echo "clang-tidy: $count translation units clean"
 
 scripts=$(git ls-files '*.sh' .ci/run)

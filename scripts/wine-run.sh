@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs a Windows program under Debian's Wine: wine-run.sh PROGRAM.exe [ARGUMENTS...]
-# The Wine prefix is the one WINEPREFIX names (scripts/windows-core.sh makes one for its
+# The Wine prefix is the one WINEPREFIX names (scripts/windows.sh makes one for its
 # run); without it a throw-away prefix is made for this program alone and removed after it.
 # The user's own ~/.wine is never used. No display is needed.
 set -eu

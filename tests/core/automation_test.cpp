@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 
 #ifdef _WIN32
 // Under Wine the reader, a Linux program, cannot run: a workbook is only checked to be a zip
-// archive. That the Windows build writes the rows the Linux build writes, scripts/windows-core.sh
+// archive. That the Windows build writes the rows the Linux build writes, scripts/windows.sh
 // checks by reading both builds' sample workbooks back on the Linux side.
 std::optional<std::vector<std::string>> ReadBack(const fs::path &file) {
   std::ifstream in(file, std::ios::binary);

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "app/app.h"
 #include "balance/aervik.h"
@@ -17,6 +18,9 @@
 #include "selection/venti.h"
 #include "tests/ui/journey.h"
 #include "tests/ui/ui_harness.h"
+#ifdef Q_OS_WIN
+#include "tests/windows/standin/standin.h"
+#endif
 
 using namespace testing_ui;
 
@@ -210,6 +214,34 @@ class SaveWindowTest : public FolderWindowTest {
             R"x(["TK-CO", "Термостат, диапазон +5 ~ +60 градусов С, перекидной контакт (NO/NC)", 1])x",
             R"(["HG-CO", "Гигростат, перекидной контакт", 1])"}));
   }
+
+#ifdef Q_OS_WIN
+  // With a spreadsheet application on the system (the stand-in) the workbook goes through it;
+  // its failed SaveAs reaches the user in an error box with its own words, the window stays
+  // open, nothing is written and no instance is left, the probe's included.
+  void theApplicationsFailureReachesTheUser() {
+    standin::StandIn standin;
+    standin.FailSaveAs();
+    Gaervik->balance.heat = 2;
+    Messages().file_names.enqueue(Path("book"));
+    bool stayed_open = false;
+    QVERIFY(InSaveWindow([&] {
+      Click(save_form->Button2);
+      stayed_open = save_form->isVisible();
+      if (stayed_open) save_form->close();
+    }));
+    QVERIFY(stayed_open);
+    QCOMPARE(Messages().errors.size(), 1);
+    QVERIFY2(Messages().errors[0].contains("Стенд: книга не сохранена"),
+             qPrintable(Messages().errors[0]));
+    const std::vector<std::string> calls = standin.Calls();
+    QCOMPARE(std::count(calls.begin(), calls.end(), "Application created"), 2);
+    QCOMPARE(std::count(calls.begin(), calls.end(), "Application Quit call"), 2);
+    QCOMPARE(calls.back(), std::string("Application released"));
+    QVERIFY(standin.NothingLeft());
+    QVERIFY(QDir(Folder()).isEmpty());
+  }
+#endif
 
   void withoutTheComponentTheWorkbookButtonStaysDisabled() {
     climate::automation::UnregisterComponent(climate::automation::kSpreadsheetProgId);

@@ -1,6 +1,6 @@
 // Writes one total specification as a text file and as a workbook into the folder given as
 // the argument: спецификация.txt and спецификация.xlsx. The Windows build and the Linux
-// build each write them, and scripts/windows-core.sh compares the two sets: the text files
+// build each write them, and scripts/windows.sh compares the two sets: the text files
 // byte for byte, the workbooks by the rows the independent reader finds in them.
 #include <filesystem>
 #include <fstream>

@@ -13,6 +13,19 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf
 # One Wine process for all core tests: each start of one costs a fraction of a second.
 add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
 
+# A stand-in for the spreadsheet application, an in-process automation server that the tests
+# of the export through the system's automation register and drop again.
+# It lies beside the test programs, which load it from there.
+add_library(standin SHARED windows/standin/standin.cpp windows/standin/standin.def)
+set_target_properties(standin PROPERTIES PREFIX "" OUTPUT_NAME standin
+                      RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_link_libraries(standin PRIVATE aervik_xlsxwriter ole32 oleaut32 uuid)
+# COM's interfaces have no virtual destructor: their objects delete themselves on Release.
+target_compile_options(standin PRIVATE -Wno-non-virtual-dtor)
+target_sources(core_tests PRIVATE windows/com_component_test.cpp)
+add_dependencies(core_tests standin)
+add_dependencies(window_tests standin)
+
 # Saving on Windows' own file system, as the Windows build does it.
 add_executable(file_output_windows_test ${CMAKE_CURRENT_SOURCE_DIR}/windows/file_output_windows_test.cpp)
 set_target_properties(file_output_windows_test PROPERTIES AUTOMOC ON)
