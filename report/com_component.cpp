@@ -254,10 +254,18 @@ class Workbook final : public Dispatch {
     const std::string saved = folder.path + "\\book.xlsx";
     Dispatch::Call(member, {saved, kOpenXmlWorkbook});
     const std::filesystem::path path(std::u8string(saved.begin(), saved.end()));
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf())) {
-      throw Error("«Workbook.SaveAs»: приложение не записало книгу в «" + saved + "»");
+    {
+      std::ifstream in(path, std::ios::binary);
+      if (!in || !(bytes << in.rdbuf())) {
+        throw Error("«Workbook.SaveAs»: приложение не записало книгу в «" + saved + "»");
+      }
+    }
+    // The application keeps a saved workbook open, and its file with it: closed, the private
+    // folder can go at once. Should it refuse, the folder goes later as an abandoned one.
+    try {
+      Dispatch::Call("Close", {false});
+    } catch (const Error &) {
     }
     std::string file = *chosen;
     if (std::filesystem::path(std::u8string(file.begin(), file.end())).extension().empty()) {

@@ -91,6 +91,7 @@ TEST_F(SystemSpreadsheet, TheExportsCallsReachTheApplicationInOrderAndAllIsLetGo
                                   "Range Value put VT_BSTR=2",
                                   "Application ActiveWorkbook get",
                                   "Workbook SaveAs call VT_BSTR=" + saved + " VT_I4=51",
+                                  "Workbook Close call VT_BOOL=false",
                                   "Application Quit call",
                                   "Application released",
                               }));

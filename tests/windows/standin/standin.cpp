@@ -2,7 +2,7 @@
 // in-process automation server that registers itself with the system under
 // "Excel.Application" and answers the calls of the program's export with an object model of
 // its own: Application (Visible, DisplayAlerts, WorkBooks, Cells, ActiveWorkbook, Quit),
-// Workbooks (Add), Workbook (SaveAs) and Range (Value). It records every call in standin.log
+// Workbooks (Add), Workbook (SaveAs, Close) and Range (Value). It records every call in standin.log
 // beside its DLL, one line each: the object, the member, the kind and each argument with its
 // type ("Application Cells get VT_I4=1 VT_I4=2"), and when an application object is made and
 // when the last reference to it goes. SaveAs writes the cells with libxlsxwriter; it fails
@@ -200,11 +200,12 @@ class Workbook final : public Object {
 
  protected:
   const std::vector<const wchar_t *> &Members() const override {
-    static const std::vector<const wchar_t *> members{L"SaveAs"};
+    static const std::vector<const wchar_t *> members{L"SaveAs", L"Close"};
     return members;
   }
-  HRESULT Handle(const std::wstring &, const std::vector<VARIANT> &args, VARIANT *,
+  HRESULT Handle(const std::wstring &member, const std::vector<VARIANT> &args, VARIANT *,
                  EXCEPINFO *exception) override {
+    if (member == L"Close") return S_OK;
     if (args.empty() || args[0].vt != VT_BSTR) return DISP_E_TYPEMISMATCH;
     if (::GetFileAttributesW(Beside(L"fail-saveas").c_str()) != INVALID_FILE_ATTRIBUTES) {
       if (exception != nullptr) {
