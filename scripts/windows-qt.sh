@@ -26,7 +26,7 @@
 #
 # Every phase prints its wall time; its log is in build-windows/qt-work/<phase>.log.
 #
-# The configure line of a run in /work/wt-qt (build-windows/qt-work/configure-line; the
+# The configure line of a run (build-windows/qt-work/configure-line; the
 # installed prefix's "versions" file keeps it too):
 #
 #   cmake build-windows/qt-work/src/qt6-base -GNinja
