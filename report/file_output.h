@@ -9,7 +9,8 @@
 // had to be written in place and that failed half-way, a whole copy of its previous contents
 // whose path the error gives; the error names the file and the cause. An interrupted save
 // leaves nothing visible beside the file. Each system has its implementation:
-// file_output_linux.cpp, and file_output_portable.cpp (through QSaveFile) for the others.
+// file_output_linux.cpp, file_output_windows.cpp, and file_output_portable.cpp (through
+// QSaveFile, with fewer of these guarantees) for the others.
 #pragma once
 
 #include <QByteArray>
