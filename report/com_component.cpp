@@ -98,6 +98,17 @@ class Variant {
   VARIANT v_;
 };
 
+// VARIANTs cleared when the object goes.
+struct ClearedOnExit {
+  explicit ClearedOnExit(std::vector<VARIANT> &v) : variants(v) {}
+  ClearedOnExit(const ClearedOnExit &) = delete;
+  ClearedOnExit &operator=(const ClearedOnExit &) = delete;
+  ~ClearedOnExit() {
+    for (VARIANT &v : variants) ::VariantClear(&v);
+  }
+  std::vector<VARIANT> &variants;
+};
+
 // An object of the application: every call goes to it by member name through IDispatch.
 class Dispatch : public Object {
  public:
@@ -135,11 +146,11 @@ class Dispatch : public Object {
     }
     // The arguments go last to first.
     std::vector<VARIANT> arguments(args.size());
-    for (std::size_t i = 0; i < args.size(); ++i) {
-      VARIANT &v = arguments[args.size() - 1 - i];
-      ::VariantInit(&v);
-      ToVariant(args[i], v);
-    }
+    for (VARIANT &v : arguments) ::VariantInit(&v);
+    // Cleared on every way out, an argument that cannot be passed included.
+    const ClearedOnExit cleared{arguments};
+    for (std::size_t i = 0; i < args.size(); ++i)
+      ToVariant(args[i], arguments[args.size() - 1 - i]);
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{arguments.data(), nullptr, static_cast<UINT>(arguments.size()), 0};
     if (kind == DISPATCH_PROPERTYPUT) {
@@ -152,7 +163,6 @@ class Dispatch : public Object {
     const HRESULT outcome =
         object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &parameters,
                         kind == DISPATCH_PROPERTYPUT ? nullptr : result.get(), &exception, &wrong);
-    for (VARIANT &v : arguments) ::VariantClear(&v);
     if (FAILED(outcome)) Fail(member, outcome, exception);
     return FromVariant(*result.get(), member);
   }
