@@ -169,29 +169,13 @@ sources_complete() {
   done
 }
 
-# Debian's qt6-base source through apt's source tooling, with a private sources list,
-# package lists and cache; the files then go into the sources folder, each under a temporary
-# name first, so that a run beside this one never takes half a file.
+# Debian's qt6-base source (scripts/debian-source.sh); the files then go into the sources
+# folder, each under a temporary name first, so that a run beside this one never takes half a
+# file.
 fetch_sources() {
-  apt_dir=$work/apt
-  rm -rf "$apt_dir" "$work/download"
-  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$work/download" "$sources"
-  cat >"$apt_dir/sources.list" <<'EOF'
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
-EOF
-  set -- -q \
-    -o Dir::Etc::SourceList="$apt_dir/sources.list" \
-    -o Dir::Etc::SourceParts=/dev/null \
-    -o Dir::Etc::Preferences=/dev/null \
-    -o Dir::Etc::PreferencesParts=/dev/null \
-    -o Dir::State::Lists="$apt_dir/lists" \
-    -o Dir::State::status=/dev/null \
-    -o Dir::Cache="$apt_dir/cache"
-  # As root apt would hand the download to its unprivileged user, who cannot write here.
-  if [ "$(id -u)" -eq 0 ]; then set -- "$@" -o APT::Sandbox::User=root; fi
-  apt-get "$@" update
-  (cd "$work/download" && apt-get "$@" source --download-only "qt6-base=$qt_version")
+  rm -rf "$work/download"
+  mkdir -p "$sources"
+  "$root/scripts/debian-source.sh" "$work/apt" "$work/download" "qt6-base=$qt_version"
   for f in "$work"/download/*; do
     cp "$f" "$sources/.new.${f##*/}"
     mv "$sources/.new.${f##*/}" "$sources/${f##*/}"

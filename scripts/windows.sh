@@ -63,27 +63,9 @@ recipe() {
 }
 
 fetch_sources() {
-  apt_dir=$deps/apt
   rm -rf "$deps/src"
-  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$deps/src"
-  # The release and its updates; the security archive serves no source files here.
-  cat >"$apt_dir/sources.list" <<'EOF'
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
-EOF
-  set -- -q \
-    -o Dir::Etc::SourceList="$apt_dir/sources.list" \
-    -o Dir::Etc::SourceParts=/dev/null \
-    -o Dir::Etc::Preferences=/dev/null \
-    -o Dir::Etc::PreferencesParts=/dev/null \
-    -o Dir::State::Lists="$apt_dir/lists" \
-    -o Dir::State::status=/dev/null \
-    -o Dir::Cache="$apt_dir/cache"
-  # As root apt would hand the download to its unprivileged user, who cannot write here.
-  if [ "$(id -u)" -eq 0 ]; then set -- "$@" -o APT::Sandbox::User=root; fi
-  apt-get "$@" update >"$deps/fetch.log" 2>&1 || { cat "$deps/fetch.log"; exit 1; }
-  (cd "$deps/src" && apt-get "$@" source --download-only libxlsxwriter zlib) \
-    >>"$deps/fetch.log" 2>&1 || { cat "$deps/fetch.log"; exit 1; }
+  "$root/scripts/debian-source.sh" "$deps/apt" "$deps/src" libxlsxwriter zlib \
+    >"$deps/fetch.log" 2>&1 || { cat "$deps/fetch.log"; exit 1; }
   for dsc in "$deps"/src/*.dsc; do
     name=$(sed -n 's/^Source: //p' "$dsc")
     (cd "$deps/src" && dpkg-source -x "$dsc" "$name") >>"$deps/fetch.log" 2>&1 ||
