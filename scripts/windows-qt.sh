@@ -55,11 +55,11 @@
 #     -DFEATURE_colordialog=OFF -DFEATURE_wizard=OFF -DFEATURE_splashscreen=OFF
 #     -DFEATURE_keysequenceedit=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
 #
-# Wall times on the 2-core machine (Debian 12, shared with other work, load about 4), on
-# 9 and 10 December 2026: fetch 2 s (apt-get update 1 s, 46 MB of source 1 s), unpack and
-# patch 5 to 23 s, configure 49 to 77 s, build 2632 to 2773 s (928 steps), install with
+# Wall times on the 2-core machine (Debian 12): fetch 2 s (apt-get update 1 s, 46 MB of
+# source 1 s), unpack and patch 4 to 23 s, configure 40 to 77 s, build 1358 s (928 steps)
+# when nothing else runs and 2632 to 2773 s beside other work (load about 4), install with
 # strip 2 s, keep in the cache 1 s, smoke test (its build, a new Wine prefix, the run)
-# 16 to 19 s: 45 to 49 minutes in all. The prefix is 61 MB (the four DLLs 20 MB, the
+# 16 to 19 s: 24 minutes in all on an idle machine, 45 to 49 on a busy one. The prefix is 61 MB (the four DLLs 20 MB, the
 # plugins 1.2 MB). With the build in the cache: under 1 s; with --verify 13 s.
 #
 # Using it: tests/windows/qt_smoke/CMakeLists.txt shows the CMake options (the toolchain
