@@ -176,18 +176,18 @@ journey() {
   key Return
   expect_window "Сохранить|Save" || return
   shot 13-file-dialog
-  typed "$out/spec-$variant"
+  typed "$out/total-$variant"
   key Return
   expect_window "Tervax"
-  [ -s "$out/spec-$variant.txt" ] || fail "no text specification written"
+  [ -s "$out/total-$variant.txt" ] || fail "no text specification written"
   key Return
   expect_window "Сохранение отчета" || return
   key Tab Return
   expect_window "Сохранить|Save" || return
-  typed "$out/spec-$variant.xlsx"
+  typed "$out/total-$variant.xlsx"
   key Return
   expect_window "Tervax"
-  [ -s "$out/spec-$variant.xlsx" ] || fail "no workbook written"
+  [ -s "$out/total-$variant.xlsx" ] || fail "no workbook written"
 
   # The context menu of a field in the interface language.
   key Tab

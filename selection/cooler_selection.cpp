@@ -120,9 +120,9 @@ void CoolerFields::ClearItems() {
   *this = cleared;
 }
 
-Specification<CoolerFields> CreateSpecification(const BalanceFields &, const CoolerChoice &choice,
-                                                int32_t t_lang, const CoolerFields &previous) {
-  Specification<CoolerFields> out;
+SelectionResult<CoolerFields> CreateSpecification(const BalanceFields &, const CoolerChoice &choice,
+                                                  int32_t t_lang, const CoolerFields &previous) {
+  SelectionResult<CoolerFields> out;
   out.fields = previous;
   out.listed = true;
   CoolerFields &f = out.fields;

@@ -14,7 +14,7 @@
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
-#include "selection/specification.h"
+#include "selection/selection_result.h"
 
 namespace climate {
 
@@ -90,8 +90,8 @@ struct CoolerFields {
 // PCOM_COOL), the mounting and the supply variant, and its line in the language `t_lang`. A
 // power in no band empties the item fields and gives the no-solution text, so a unit of an
 // earlier create is never listed for it.
-Specification<CoolerFields> CreateSpecification(const BalanceFields &balance,
-                                                const CoolerChoice &choice, int32_t t_lang,
-                                                const CoolerFields &previous);
+SelectionResult<CoolerFields> CreateSpecification(const BalanceFields &balance,
+                                                  const CoolerChoice &choice, int32_t t_lang,
+                                                  const CoolerFields &previous);
 
 }  // namespace climate

@@ -65,9 +65,10 @@ void FanFields::ClearItems() {
   *this = cleared;
 }
 
-Specification<FanFields> CreateSpecification(const BalanceFields &balance, const FanChoice &choice,
-                                             int32_t t_lang, const FanFields &previous) {
-  Specification<FanFields> result;
+SelectionResult<FanFields> CreateSpecification(const BalanceFields &balance,
+                                               const FanChoice &choice, int32_t t_lang,
+                                               const FanFields &previous) {
+  SelectionResult<FanFields> result;
   result.fields = previous;
   FanFields &f = result.fields;
 

@@ -16,7 +16,7 @@
 #include "balance/heat_balance.h"
 #include "selection/accessories.h"
 #include "selection/heater_catalogue.h"
-#include "selection/specification.h"
+#include "selection/selection_result.h"
 
 namespace climate {
 
@@ -78,7 +78,8 @@ struct FanFields : AccessoryFields {
 // window's balance, the thermostat and hygrostat, with the list's lines in the language
 // `t_lang`; or the no-solution text when no size is large enough. Without an altitude nothing
 // is computed, the list asks for one and shows no result.
-Specification<FanFields> CreateSpecification(const BalanceFields &balance, const FanChoice &choice,
-                                             int32_t t_lang, const FanFields &previous);
+SelectionResult<FanFields> CreateSpecification(const BalanceFields &balance,
+                                               const FanChoice &choice, int32_t t_lang,
+                                               const FanFields &previous);
 
 }  // namespace climate

@@ -74,10 +74,10 @@ void HeaterFields::ClearItems() {
   *this = cleared;
 }
 
-Specification<HeaterFields> CreateSpecification(const BalanceFields &balance,
-                                                const HeaterChoice &choice, int32_t lang,
-                                                const HeaterFields &previous) {
-  Specification<HeaterFields> result;
+SelectionResult<HeaterFields> CreateSpecification(const BalanceFields &balance,
+                                                  const HeaterChoice &choice, int32_t lang,
+                                                  const HeaterFields &previous) {
+  SelectionResult<HeaterFields> result;
   HeaterFields &f = result.fields;
   f = previous;
 

@@ -9,7 +9,7 @@
 #include "balance/heat_balance.h"
 #include "selection/accessories.h"
 #include "selection/heater_catalogue.h"
-#include "selection/specification.h"
+#include "selection/selection_result.h"
 
 namespace climate {
 
@@ -46,8 +46,8 @@ float RequiredHeatingPower(const BalanceFields &balance, int mode);
 // and the window's choices, with the thermostat and the hygrostat, and the list's lines, in
 // the language `t_lang`; starting from the window's fields as they are. The list text is
 // always set (empty for a language number other than 1 and 2 when there is no line to show).
-Specification<HeaterFields> CreateSpecification(const BalanceFields &balance,
-                                                const HeaterChoice &choice, int32_t t_lang,
-                                                const HeaterFields &previous);
+SelectionResult<HeaterFields> CreateSpecification(const BalanceFields &balance,
+                                                  const HeaterChoice &choice, int32_t t_lang,
+                                                  const HeaterFields &previous);
 
 }  // namespace climate

@@ -11,7 +11,7 @@
 #include "app/form.h"
 #include "app/pictures.h"
 #include "balance/workflow.h"
-#include "selection/specification.h"
+#include "selection/selection_result.h"
 
 namespace climate {
 
@@ -44,7 +44,7 @@ class TSelectionForm : public TForm {
   // Takes what the window's create made: its fields, its list text, and whether the list now
   // shows its result. Returns the last.
   template <class Fields>
-  bool Created(Specification<Fields> made, Fields &fields) {
+  bool Created(SelectionResult<Fields> made, Fields &fields) {
     fields = std::move(made.fields);
     if (made.list_text) Memo1->setText(QString::fromStdString(*made.list_text));
     items_listed_ = made.listed;

@@ -138,7 +138,7 @@ const std::vector<SheetRow> kRows{{"Код", "Наименование", "Кол
                                   {"TK-NC", "Termostat, range -10 ~ +80С, NC", "1"}};
 
 TEST_F(Spreadsheet, ExportWritesEveryCellInOrder) {
-  const fs::path file = dir_ / "spec.xlsx";
+  const fs::path file = dir_ / "total.xlsx";
   ExportToSpreadsheet(kRows, file.string());
   ExpectRows(file,
              (std::vector<std::string>{R"(["Код", "Наименование", "Количество"])",
@@ -147,9 +147,9 @@ TEST_F(Spreadsheet, ExportWritesEveryCellInOrder) {
 }
 
 TEST_F(Spreadsheet, SaveAsAddsTheExtensionOnlyWhenMissing) {
-  ExportToSpreadsheet(kRows, (dir_ / "spec").string());
+  ExportToSpreadsheet(kRows, (dir_ / "total").string());
   ExportToSpreadsheet(kRows, (dir_ / "other.dat").string());
-  EXPECT_EQ(Files(), (std::vector<std::string>{"other.dat", "spec.xlsx"}));
+  EXPECT_EQ(Files(), (std::vector<std::string>{"other.dat", "total.xlsx"}));
   ExpectRowCount(dir_ / "other.dat", 3);
 }
 
@@ -167,23 +167,23 @@ TEST_F(Spreadsheet, RefusedWorkbookWritesNothing) {
 }
 
 TEST_F(Spreadsheet, AFailedWriteReportsTheWritersCauseAsItIs) {
-  writer_.refusal = "Не удалось записать файл «spec.xlsx»: No space left on device";
+  writer_.refusal = "Не удалось записать файл «total.xlsx»: No space left on device";
   try {
-    ExportToSpreadsheet(kRows, (dir_ / "spec.xlsx").string());
+    ExportToSpreadsheet(kRows, (dir_ / "total.xlsx").string());
     FAIL() << "a refused write was reported as a success";
   } catch (const Error &e) {
     EXPECT_EQ(std::string(e.what()), writer_.refusal);
   }
-  EXPECT_EQ(writer_.files, std::vector<std::string>{(dir_ / "spec.xlsx").string()});
+  EXPECT_EQ(writer_.files, std::vector<std::string>{(dir_ / "total.xlsx").string()});
 }
 
 TEST_F(Spreadsheet, TheWorkbookIsAssembledInAFolderGivenForEachSaveAndLetGo) {
-  ExportToSpreadsheet(kRows, (dir_ / "spec.xlsx").string());
+  ExportToSpreadsheet(kRows, (dir_ / "total.xlsx").string());
   // Without a folder there is no place to assemble a workbook.
   folders_.refuse = true;
   EXPECT_THROW(ExportToSpreadsheet(kRows, (dir_ / "other.xlsx").string()), Error);
   EXPECT_EQ(folders_.made, 1);
-  EXPECT_EQ(Files(), (std::vector<std::string>{"spec.xlsx"}));
+  EXPECT_EQ(Files(), (std::vector<std::string>{"total.xlsx"}));
 }
 
 TEST_F(Spreadsheet, AssemblesInATemporaryFolderWithCyrillicLetters) {

@@ -18,40 +18,26 @@ inline float Above(float value) {
 // and TEMIN = 0, so that the losses are TENMIN. The dissipation, not credited in that mode, is
 // set so that the constant mode would differ.
 inline BalanceFields ForHeatingPower(float power, int32_t vent = 0) {
-  BalanceFields b;
-  b.K = 1;
-  b.S = 1;
-  b.TENMIN = power;
-  b.PHG = 12345;
-  b.heat = 1;
-  b.vent = vent;
-  return b;
+  return {.K = 1, .S = 1, .PHG = 12345, .TENMIN = power, .heat = 1, .vent = vent};
 }
 
 // A balance with the ambient and inside maximum a fan works between, and the heater counter.
 inline BalanceFields ForFan(float temax, float tenmax, int32_t heat = 0) {
-  BalanceFields b;
-  b.TEMAX = temax;
-  b.TENMAX = tenmax;
-  b.heat = heat;
-  b.vent = 1;
-  return b;
+  return {.TEMAX = temax, .TENMAX = tenmax, .heat = heat, .vent = 1};
 }
 
 // The first worked example after its calculation: 2000 × 800 × 600 mm of steel, free on all
 // sides, 500 W, ambient 35 / -5 °C at 50 %, inside 40 / 10 °C raised to the dew point 21.
 inline BalanceFields FirstWorkedExample() {
-  BalanceFields b;
-  b.K = 5.5f;
-  b.S = 5.712f;
-  b.PHG = 500;
-  b.TEMAX = 35;
-  b.TEMIN = -5;
-  b.TENMAX = 40;
-  b.TENMIN = 21;
-  b.heat = 1;
-  b.vent = 1;
-  return b;
+  return {.K = 5.5f,
+          .S = 5.712f,
+          .PHG = 500,
+          .TEMAX = 35,
+          .TEMIN = -5,
+          .TENMAX = 40,
+          .TENMIN = 21,
+          .heat = 1,
+          .vent = 1};
 }
 
 }  // namespace climate::test_input

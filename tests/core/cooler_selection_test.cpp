@@ -22,8 +22,8 @@ std::string CodeFor(const char *mounting, const char *power, char supply) {
 }
 
 // The cooling window's create for the power it computed when it opened.
-Specification<CoolerFields> Create(float power, int mounting, int voltage, int32_t t_lang,
-                                   CoolerFields previous = {}) {
+SelectionResult<CoolerFields> Create(float power, int mounting, int voltage, int32_t t_lang,
+                                     CoolerFields previous = {}) {
   previous.PCOM_COOL = power;
   return CreateSpecification({}, {mounting, voltage}, t_lang, previous);
 }
@@ -34,13 +34,7 @@ std::string CreateCode(float power, int mounting, int voltage) {
 
 // The heat surplus of an enclosure of K · S = 5.5 · `s`.
 float CoolingPower(float phg, float s, float temax, float tenmax) {
-  BalanceFields b;
-  b.PHG = phg;
-  b.K = 5.5f;
-  b.S = s;
-  b.TEMAX = temax;
-  b.TENMAX = tenmax;
-  return HeatSurplus(b);
+  return HeatSurplus({.K = 5.5f, .S = s, .PHG = phg, .TEMAX = temax, .TENMAX = tenmax});
 }
 
 // The names follow one pattern per mounting and supply, so a typo in any of the 26 shows.

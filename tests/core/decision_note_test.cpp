@@ -69,38 +69,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DecisionNote, FiguresStayOnTheSideOfTheDecision) {
   // 2000 × 600 × 500 mm against a wall: S = 3.9 m²; 800 W at 45 °C against 35 °C inside:
   // 800 + 21.45 · 10 = 1014.5 W to remove, a power needed in full: 1015 W.
-  BalanceFields f;
-  f.K = 5.5f;
-  f.S = 3.9f;
-  f.PHG = 800;
-  f.TEMAX = 45;
-  f.TEMIN = 5;
-  f.TENMAX = 35;
-  f.TENMIN = 20;
+  BalanceFields f{
+      .K = 5.5f, .S = 3.9f, .PHG = 800, .TEMAX = 45, .TEMIN = 5, .TENMAX = 35, .TENMIN = 20};
   std::string note = DecisionNote(f, 36, Equipment::Cooler, kEnglish);
   EXPECT_NE(note.find("Heat to remove: 1015 W"), std::string::npos) << note;
   EXPECT_NE(note.find("at 45 °C ambient: 82.3 °C"), std::string::npos) << note;
 
   // A fan for 27.74 − 5.5 · 1 · 5 = 0.24 W: some heat to remove, never "0 W".
-  f = {};
-  f.K = 5.5f;
-  f.S = 1;
-  f.PHG = 27.74f;
-  f.TEMAX = 35;
-  f.TENMAX = 40;
+  f = {.K = 5.5f, .S = 1, .PHG = 27.74f, .TEMAX = 35, .TENMAX = 40};
   note = DecisionNote(f, 0, Equipment::Fan, kRussian);
   EXPECT_NE(note.find("Нужно отвести тепло: 1 Вт"), std::string::npos) << note;
 
   // A heater because 149.85 / 10 − 5 = 9.985 °C stays below the 10 °C to hold: the cold case
   // shows below 10 and the constant heating (150 − 149.85 W) as more than nothing.
-  f = {};
-  f.K = 5;
-  f.S = 2;
-  f.PHG = 149.85f;
-  f.TEMAX = 20;
-  f.TEMIN = -5;
-  f.TENMAX = 40;
-  f.TENMIN = 10;
+  f = {.K = 5, .S = 2, .PHG = 149.85f, .TEMAX = 20, .TEMIN = -5, .TENMAX = 40, .TENMIN = 10};
   note = DecisionNote(f, 0, Equipment::Heater, kRussian);
   EXPECT_NE(note.find("при -5 °С снаружи: 9,9 °С"), std::string::npos) << note;
   EXPECT_NE(note.find("обогрева: 1 Вт постоянно, 150 Вт периодически"), std::string::npos) << note;

@@ -29,7 +29,7 @@ Request Make(int altitude, float pcom_vent, float temax, float tenmax, int volta
   return {test_input::ForFan(temax, tenmax, heat), {altitude, voltage}, t_lang, pcom_vent};
 }
 
-Specification<FanFields> Create(const Request &r, FanFields previous) {
+SelectionResult<FanFields> Create(const Request &r, FanFields previous) {
   previous.PCOM_VENT = r.PCOM_VENT;
   return CreateSpecification(r.balance, r.choice, r.t_lang, previous);
 }

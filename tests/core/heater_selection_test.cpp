@@ -29,7 +29,7 @@ Request ForPower(float power, bool compact = false, bool termo = false, int32_t 
   return {test_input::ForHeatingPower(power, vent), {1, compact, termo}, t_lang};
 }
 
-Specification<HeaterFields> Create(const Request &r, const HeaterFields &previous) {
+SelectionResult<HeaterFields> Create(const Request &r, const HeaterFields &previous) {
   return CreateSpecification(r.balance, r.choice, r.t_lang, previous);
 }
 

@@ -30,10 +30,7 @@ class TextLayouts : public testing::TestWithParam<Layout> {};
 
 TEST_P(TextLayouts, FileText) {
   const Layout &l = GetParam();
-  BalanceFields counters;
-  counters.heat = l.heat;
-  counters.cooler = l.cooler;
-  counters.vent = l.vent;
+  const BalanceFields counters{.heat = l.heat, .vent = l.vent, .cooler = l.cooler};
   EXPECT_EQ(ReportFileText(counters, {l.heater_list, kCooler, kFan}), l.file) << l.what;
 }
 
@@ -62,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing_names::ByWhat());
 
 TEST(TextReport, FileNameAlwaysGetsTxt) {
-  EXPECT_EQ(ReportFileName("spec"), "spec.txt");
-  EXPECT_EQ(ReportFileName("spec.txt"), "spec.txt.txt");
+  EXPECT_EQ(ReportFileName("total"), "total.txt");
+  EXPECT_EQ(ReportFileName("total.txt"), "total.txt.txt");
   EXPECT_EQ(ReportFileName("/tmp/отчёт"), "/tmp/отчёт.txt");
 }
 

@@ -29,23 +29,15 @@
 
 #include "report/file_output.h"
 #include "report/sheet_layout.h"
+#include "tests/ui/journey.h"
 
 using climate::FileStep;
 using climate::PutFileInPlace;
+using testing_ui::FailureOf;
+using testing_ui::ReadFile;
+using testing_ui::WriteFile;
 
 namespace {
-
-QByteArray Read(const QString &file) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll();
-}
-
-void Write(const QString &file, const QByteArray &bytes) {
-  QFile f(file);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  QCOMPARE(f.write(bytes), bytes.size());
-}
 
 struct stat Stat(const QString &file) {
   struct stat st {};
@@ -105,16 +97,6 @@ int Mode(const QString &file) {
   return static_cast<int>(st.st_mode & 07777);
 }
 
-// The error text of a save that must fail, or a test failure when it succeeds.
-QString FailureOf(const QString &file, const QByteArray &bytes) {
-  try {
-    PutFileInPlace(file, bytes);
-  } catch (const std::exception &e) {
-    return QString::fromUtf8(e.what());
-  }
-  return QStringLiteral("<saved>");
-}
-
 // Sets the process's umask for the life of the object.
 class Umask {
  public:
@@ -160,44 +142,44 @@ class FileOutputTest : public QObject {
   void aNewFileGetsTheModeTheUmaskGives() {
     QFETCH(int, umask);
     QFETCH(int, mode);
-    const QString file = Path("spec.txt");
+    const QString file = Path("total.txt");
     {
       Umask mask(static_cast<mode_t>(umask));
       PutFileInPlace(file, "contents");
     }
-    QCOMPARE(Read(file), QByteArray("contents"));
+    QCOMPARE(ReadFile(file), QByteArray("contents"));
     QCOMPARE(Mode(file), mode);
   }
 
   void aReplacedFileKeepsItsModeAndGetsTheNewBytes() {
-    const QString file = Path("spec.xlsx");
-    Write(file, "old contents, longer than the new");
+    const QString file = Path("total.xlsx");
+    WriteFile(file, "old contents, longer than the new");
     QVERIFY(::chmod(QFile::encodeName(file).constData(), 0640) == 0);
     PutFileInPlace(file, "new");
-    QCOMPARE(Read(file), QByteArray("new"));
+    QCOMPARE(ReadFile(file), QByteArray("new"));
     QCOMPARE(Mode(file), 0640);
-    QCOMPARE(Entries(), QStringList{"spec.xlsx"});
+    QCOMPARE(Entries(), QStringList{"total.xlsx"});
   }
 
   void aWriteProtectedFileIsRefused() {
     // Refused whoever runs the program, the system's administrator included.
-    const QString file = Path("spec.xlsx");
-    Write(file, "protected");
+    const QString file = Path("total.xlsx");
+    WriteFile(file, "protected");
     QVERIFY(::chmod(QFile::encodeName(file).constData(), 0444) == 0);
     const QString error = FailureOf(file, "new");
     QVERIFY2(error.contains(file) && error.contains(QStringLiteral("защищён от записи")),
              qPrintable(error));
-    QCOMPARE(Read(file), QByteArray("protected"));
-    QCOMPARE(Entries(), QStringList{"spec.xlsx"});
+    QCOMPARE(ReadFile(file), QByteArray("protected"));
+    QCOMPARE(Entries(), QStringList{"total.xlsx"});
   }
 
   void aSymbolicLinkIsFollowed() {
     const QString target = Path("real.txt");
-    Write(target, "old");
+    WriteFile(target, "old");
     QVERIFY(QFile::link(target, Path("link.txt")));
     PutFileInPlace(Path("link.txt"), "through the link");
     QVERIFY(QFileInfo(Path("link.txt")).isSymLink());
-    QCOMPARE(Read(target), QByteArray("through the link"));
+    QCOMPARE(ReadFile(target), QByteArray("through the link"));
     QCOMPARE(Entries(), (QStringList{"link.txt", "real.txt"}));
   }
 
@@ -223,32 +205,32 @@ class FileOutputTest : public QObject {
     QCOMPARE(QFile::encodeName(name).size(), length < 0 ? 255 : length);
     const QString file = Path(name);
     if (existing) {
-      Write(file, "old");
+      WriteFile(file, "old");
       QVERIFY(::chmod(QFile::encodeName(file).constData(), 0604) == 0);
     }
     const QString error = SaveInChild({"--save-child", file, "3", "-", system});
-    QVERIFY2(error.isEmpty() && Read(file) == "xxx", qPrintable(error));
+    QVERIFY2(error.isEmpty() && ReadFile(file) == "xxx", qPrintable(error));
     if (existing) QCOMPARE(Mode(file), 0604);
     QCOMPARE(Entries(), QStringList{name});
   }
 
   void aMissingFolderOrAFolderInTheWayFailsCleanly() {
-    const QString missing = Path("no-such-folder/spec.txt");
+    const QString missing = Path("no-such-folder/total.txt");
     QVERIFY(FailureOf(missing, "x").contains(missing));
-    QVERIFY(QDir(dir_->path()).mkdir("spec.xlsx"));
-    QVERIFY(FailureOf(Path("spec.xlsx"), "x").contains(Path("spec.xlsx")));
-    QCOMPARE(Entries(), QStringList{"spec.xlsx"});
+    QVERIFY(QDir(dir_->path()).mkdir("total.xlsx"));
+    QVERIFY(FailureOf(Path("total.xlsx"), "x").contains(Path("total.xlsx")));
+    QCOMPARE(Entries(), QStringList{"total.xlsx"});
   }
 
   void aFolderWithoutWriteRightsGetsTheFileWrittenInPlace() {
     const QString file = Path("kept.txt");
-    Write(file, "old contents");
+    WriteFile(file, "old contents");
     QVERIFY(QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::ExeOwner));
     if (::access(QFile::encodeName(dir_->path()).constData(), W_OK) == 0) {
       QSKIP("running with rights over every folder");
     }
     PutFileInPlace(file, "new");
-    QCOMPARE(Read(file), QByteArray("new"));
+    QCOMPARE(ReadFile(file), QByteArray("new"));
   }
 
   // Each step of a save failing, as a full disk or a failing device makes it fail.
@@ -270,8 +252,8 @@ class FileOutputTest : public QObject {
   void aFailingStepLosesNothing() {
     QFETCH(FileStep, step);
     QFETCH(bool, existing);
-    const QString file = Path("spec.txt");
-    if (existing) Write(file, "old contents");
+    const QString file = Path("total.txt");
+    if (existing) WriteFile(file, "old contents");
     if (step >= FileStep::Backup) QVERIFY(Link(file, Path("same.txt")));
     const QStringList before = Entries();
     climate::InjectFileFault(climate::FileFault{step, QStringLiteral("No space left on device")});
@@ -279,7 +261,7 @@ class FileOutputTest : public QObject {
     QVERIFY2(error.contains(file) && error.contains("No space left on device"), qPrintable(error));
     // The previous contents are in the file, or in the copy whose path the error gives.
     const QString copy = error.section("«", 2, 2).section("»", 0, 0);
-    if (existing) QVERIFY(Read(file) == "old contents" || Read(copy) == "old contents");
+    if (existing) QVERIFY(ReadFile(file) == "old contents" || ReadFile(copy) == "old contents");
     QCOMPARE(Entries(), before);
   }
 
@@ -302,7 +284,7 @@ class FileOutputTest : public QObject {
     if (!Mount(mount_point)) return;
 
     const QString existing = mount_point + "/kept.txt";
-    Write(existing, "old contents");
+    WriteFile(existing, "old contents");
     if (linked) QVERIFY(Link(existing, mount_point + "/same.txt"));
     // Whatever room is left is taken by a filler file.
     {
@@ -314,13 +296,13 @@ class FileOutputTest : public QObject {
     }
     const QStringList before = QDir(mount_point).entryList(QDir::Files | QDir::Hidden);
 
-    const QString fresh = mount_point + "/spec.txt";
+    const QString fresh = mount_point + "/total.txt";
     QString error = FailureOf(fresh, QByteArray(size, 'x'));
     QVERIFY2(error.contains(fresh) && error.contains(qt_error_string(ENOSPC)), qPrintable(error));
     error = FailureOf(existing, QByteArray(size, 'x'));
     QVERIFY2(error.contains(existing) && error.contains(qt_error_string(ENOSPC)),
              qPrintable(error));
-    QCOMPARE(Read(existing), QByteArray("old contents"));
+    QCOMPARE(ReadFile(existing), QByteArray("old contents"));
     QCOMPARE(QDir(mount_point).entryList(QDir::Files | QDir::Hidden), before);
   }
 
@@ -345,8 +327,8 @@ class FileOutputTest : public QObject {
     QFETCH(int, delay_ms);
     QFETCH(QString, step);
     QFETCH(QString, restrictions);
-    const QString file = Path("spec.xlsx");
-    Write(file, "old contents");
+    const QString file = Path("total.xlsx");
+    WriteFile(file, "old contents");
     const qsizetype size = delay_ms < 0 ? 100000 : 64 * 1024 * 1024;
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
@@ -355,11 +337,11 @@ class FileOutputTest : public QObject {
     QTest::qWait(qMax(delay_ms, 0));
     if (delay_ms >= 0) child.kill();
     child.waitForFinished();
-    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"spec.xlsx"});
-    const QByteArray contents = Read(file);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"total.xlsx"});
+    const QByteArray contents = ReadFile(file);
     QVERIFY(contents == "old contents" || contents == QByteArray(size, 'x'));
     PutFileInPlace(file, "next");
-    QCOMPARE(Entries(), QStringList{"spec.xlsx"});
+    QCOMPARE(Entries(), QStringList{"total.xlsx"});
   }
 
   // A save over what is no regular file, or over a symbolic link to one, is refused and leaves
@@ -410,7 +392,7 @@ class FileOutputTest : public QObject {
     const QString abandoned = QString::fromUtf8(killed.readLine()).trimmed();
     killed.kill();
     QVERIFY(killed.waitForFinished() && QFileInfo::exists(abandoned + "/book.xlsx"));
-    QCOMPARE(SaveInChild({"--save-child", Path("spec.xlsx"), "workbook"}), QString());
+    QCOMPARE(SaveInChild({"--save-child", Path("total.xlsx"), "workbook"}), QString());
     QVERIFY(!QFileInfo::exists(abandoned) && QFileInfo::exists(running));
   }
 
@@ -444,11 +426,11 @@ class FileOutputTest : public QObject {
       QSKIP("another user's files and saves as user nobody need root; not running as root");
     }
     const QString folder = Path("shared");
-    const QByteArray file = QFile::encodeName(folder + "/spec.xlsx");
+    const QByteArray file = QFile::encodeName(folder + "/total.xlsx");
     QVERIFY(QDir(dir_->path()).mkdir("shared") &&
             ::chmod(QFile::encodeName(dir_->path()), 0755) == 0);
     QVERIFY(::chmod(QFile::encodeName(folder), static_cast<mode_t>(folder_mode)) == 0);
-    Write(file, "old contents");
+    WriteFile(file, "old contents");
     QVERIFY(::chown(file, static_cast<uid_t>(owner), static_cast<gid_t>(group)) == 0);
     QVERIFY(::chmod(file, owner == 0 ? 0666 : 0664) == 0);
     if (with == "link") QVERIFY(Link(file, folder + "/same.xlsx"));
@@ -465,8 +447,8 @@ class FileOutputTest : public QObject {
 
     const QString kind = with == "workbook" ? with : "3";
     QCOMPARE(SaveInChild({"--save-child", file, kind}, by_nobody), QString());
-    QVERIFY(kind == "3" ? Read(file) == "xxx" : Read(file).startsWith("PK"));
-    if (with == "link") QCOMPARE(Read(folder + "/same.xlsx"), QByteArray("xxx"));
+    QVERIFY(kind == "3" ? ReadFile(file) == "xxx" : ReadFile(file).startsWith("PK"));
+    if (with == "link") QCOMPARE(ReadFile(folder + "/same.xlsx"), QByteArray("xxx"));
     const struct stat after = Stat(file);
     QVERIFY(after.st_uid == before.st_uid && after.st_gid == before.st_gid);
     QVERIFY(after.st_mode == before.st_mode && after.st_nlink == before.st_nlink);
@@ -496,15 +478,15 @@ class FileOutputTest : public QObject {
     QFETCH(QString, situation);
     QFETCH(QString, cause);
     QString file = Path("kept.txt");
-    Write(file, "old contents");
+    WriteFile(file, "old contents");
     situation.replace("<dir>", dir_->path());
     cause.replace("<dir>", dir_->path());
     if (situation.startsWith("TMPDIR=")) {
       qputenv("TMPDIR", QFile::encodeName(situation.mid(7)));
-      file = Path("spec.xlsx");
+      file = Path("total.xlsx");
     } else if (situation.startsWith("ro/")) {
       if (!Mount(Path("ro"))) return;
-      Write(Path("ro/kept.txt"), "old contents");
+      WriteFile(Path("ro/kept.txt"), "old contents");
       QVERIFY(::mount("", QFile::encodeName(Path("ro")), "", MS_REMOUNT | MS_RDONLY, nullptr) == 0);
       file = Path(situation);
     } else if (QProcess::execute("chattr", {situation == "immutable" ? "+i" : "+a", file}) != 0) {
@@ -517,7 +499,7 @@ class FileOutputTest : public QObject {
     }
     QVERIFY2(error.contains(file) && error.contains(cause) && !error.contains("защищён"),
              qPrintable(error));
-    QCOMPARE(Read(file), QByteArray(file.endsWith("kept.txt") ? "old contents" : "<missing>"));
+    QCOMPARE(ReadFile(file), QByteArray(file.endsWith("kept.txt") ? "old contents" : "<missing>"));
   }
 
  private:
@@ -569,7 +551,7 @@ int main(int argc, char **argv) {
   // Holds a workbook folder, with a book in it, until its input ends.
   if (args.value(1) == "--hold-folder") {
     const climate::automation::WorkFolder folder = climate::MakePrivateFolder();
-    Write(QString::fromStdString(folder.path) + "/book.xlsx", "PK");
+    WriteFile(QString::fromStdString(folder.path) + "/book.xlsx", "PK");
     std::printf("%s\n", folder.path.c_str());
     std::fflush(stdout);
     while (std::getchar() != EOF) {

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <exception>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -16,6 +17,7 @@
 #endif
 
 #include "balance/aervik.h"
+#include "report/file_output.h"
 #include "report/save.h"
 #include "selection/cool.h"
 #include "selection/heat.h"
@@ -172,6 +174,21 @@ QByteArray ReadFile(const QString &file) {
   QFile f(file);
   if (!f.open(QIODevice::ReadOnly)) return "<missing>";
   return f.readAll();
+}
+
+void WriteFile(const QString &file, const QByteArray &bytes) {
+  QFile f(file);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QString FailureOf(const QString &file, const QByteArray &bytes) {
+  try {
+    climate::PutFileInPlace(file, bytes);
+  } catch (const std::exception &e) {
+    return QString::fromUtf8(e.what());
+  }
+  return QStringLiteral("<saved>");
 }
 
 }  // namespace testing_ui

@@ -53,5 +53,10 @@ QStringList ReadWorkbook(const QString &file);
 QList<QStringList> ReadWorkbooks(const QStringList &files);
 // The whole contents of a file, or "<missing>".
 QByteArray ReadFile(const QString &file);
+// Makes `file` hold `bytes`, as something other than the program would; a test failure when
+// it cannot.
+void WriteFile(const QString &file, const QByteArray &bytes);
+// The error text of a save of `bytes` as `file` that must fail, or "<saved>" when it succeeds.
+QString FailureOf(const QString &file, const QByteArray &bytes);
 
 }  // namespace testing_ui

@@ -364,7 +364,7 @@ class KeyboardTest : public WindowTest {
   void aWholeJourneyWithTheKeyboardAlone() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    Messages().file_names.enqueue(dir.filePath("spec"));
+    Messages().file_names.enqueue(dir.filePath("total"));
 
     // The inputs, from the height on: digits in the fields, arrows in the lists.
     QCOMPARE(Focused(), QString("Edit1"));
@@ -443,7 +443,7 @@ class KeyboardTest : public WindowTest {
     });
     QCOMPARE(save, save_form);
     QVERIFY(!save_form->isVisible());
-    const QByteArray text = ReadFile(dir.filePath("spec.txt"));
+    const QByteArray text = ReadFile(dir.filePath("total.txt"));
     QVERIFY2(text.contains("\r\nHK-V400 - ") && text.contains("\r\nFK-270-230 - "),
              text.constData());
   }

@@ -30,12 +30,6 @@ namespace {
 const QByteArray kHeaterHeading = QByteArray::fromHex("CEE1EEE3F0E5E220E2EEE7E4F3F5E03A");
 const QByteArray kFanHeading = QByteArray::fromHex("C2E5EDF2E8EBFFF2EEF0FB20E2EEE7E4F3F5E03A");
 
-QByteArray Read(const QString &file) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll();
-}
-
 // Opens the save window from the total-specification button and runs `action` in it; the
 // window is closed if the action leaves it open. False when the test has failed.
 [[nodiscard]] bool InSaveWindow(const std::function<void()> &action) {
@@ -68,14 +62,14 @@ class SaveWindowTest : public FolderWindowTest {
     heat_form->Memo1->setText("HK-V400 x 1\r\nTK-CO x 1");
     vent_form->Memo1->setText("FK-270-230 x 1\r\nnote 中 €");  // typed by the user
     cool_form->Memo1->setText("not needed");
-    const QString base = Path("spec.txt");  // gets a second extension
+    const QString base = Path("total.txt");  // gets a second extension
     Messages().file_names.enqueue(base);
     QVERIFY(InSaveWindow([] { Click(save_form->Button1); }));
 
     QVERIFY(!save_form->isVisible());
     QCOMPARE(Messages().dialogs, QStringList{"SaveTextFileDialog1"});
-    QCOMPARE(Read(base + ".txt"), kHeaterHeading + "\r\nHK-V400 x 1\r\nTK-CO x 1\r\n\r\n" +
-                                      kFanHeading + "\r\nFK-270-230 x 1\r\nnote ? \x88\r\n");
+    QCOMPARE(ReadFile(base + ".txt"), kHeaterHeading + "\r\nHK-V400 x 1\r\nTK-CO x 1\r\n\r\n" +
+                                          kFanHeading + "\r\nFK-270-230 x 1\r\nnote ? \x88\r\n");
     QVERIFY(!QFile::exists(base));
   }
 
@@ -89,7 +83,7 @@ class SaveWindowTest : public FolderWindowTest {
     old.close();
     Messages().file_names.enqueue(base);
     QVERIFY(InSaveWindow([] { Click(save_form->Button1); }));
-    QCOMPARE(Read(base + ".txt"), kHeaterHeading + "\r\nHK-P1200T x 1\r\n\r\n\r\n\r\n");
+    QCOMPARE(ReadFile(base + ".txt"), kHeaterHeading + "\r\nHK-P1200T x 1\r\n\r\n\r\n\r\n");
   }
 
   void cancelledDialogsWriteNothing() {
@@ -110,7 +104,7 @@ class SaveWindowTest : public FolderWindowTest {
   void failedWriteNamesTheFileAndKeepsTheWindowOpen() {
     Gaervik->balance.vent = 1;
     vent_form->Memo1->setText("FK-015-230 x 1");
-    const QString base = Path("missing-folder/spec");
+    const QString base = Path("missing-folder/total");
     Messages().file_names.enqueue(base);
     Messages().file_names.enqueue(base);
     bool stayed_open = false;
@@ -145,7 +139,7 @@ class SaveWindowTest : public FolderWindowTest {
     heat_form->Memo1->setText("HK-V400 x 1");
     const QString extension = workbook ? ".xlsx" : ".txt";
     const QString stem = situation == "long name" ? QString(255 - 4 - (workbook ? 1 : 0), 'n')
-                                                  : QStringLiteral("spec");
+                                                  : QStringLiteral("total");
     const QString file = Path(stem + extension);  // the file the export writes
     QString target = file;
     if (situation == "symbolic link") {
@@ -184,11 +178,11 @@ class SaveWindowTest : public FolderWindowTest {
           situation == "write fails" ? "No space left on device" : "защищён от записи";
       QVERIFY2(Messages().errors[0].contains(file) && Messages().errors[0].contains(cause),
                qPrintable(Messages().errors[0]));
-      QCOMPARE(Read(target), QByteArray("old contents"));
+      QCOMPARE(ReadFile(target), QByteArray("old contents"));
     } else {
       QVERIFY(!stayed_open);
       QVERIFY2(Messages().errors.isEmpty(), qPrintable(Messages().errors.join('\n')));
-      QVERIFY(Read(target).startsWith(workbook ? QByteArray("PK") : kHeaterHeading));
+      QVERIFY(ReadFile(target).startsWith(workbook ? QByteArray("PK") : kHeaterHeading));
       if (situation == "symbolic link") QVERIFY(QFileInfo(file).isSymLink());
     }
   }

@@ -146,23 +146,23 @@ trap stop EXIT
 # The journey in both builds.
 mkdir -p "$work/journey-linux" "$work/journey-windows"
 start "$linux_program"
-journey "$work/journey-linux/spec" || true
+journey "$work/journey-linux/total" || true
 stop
 start "$wine" "$build/dist/norda-aervik.exe"
-journey "$(windows_path "$work/journey-windows/spec")" windows || true
+journey "$(windows_path "$work/journey-windows/total")" windows || true
 stop
-for file in spec.txt spec.xlsx; do
+for file in total.txt total.xlsx; do
   [ -s "$work/journey-windows/$file" ] || fail "the Windows program wrote no $file"
 done
-if cmp "$work/journey-linux/spec.txt" "$work/journey-windows/spec.txt"; then
+if cmp "$work/journey-linux/total.txt" "$work/journey-windows/total.txt"; then
   say "journey: the Windows program's text file equals the Linux program's," \
-    "$(wc -c <"$work/journey-windows/spec.txt") bytes"
+    "$(wc -c <"$work/journey-windows/total.txt") bytes"
 else
   fail "the text files of the journey differ"
 fi
 reader=$here/../core/read_xlsx.py
-/usr/bin/python3 "$reader" "$work/journey-linux/spec.xlsx" >"$work/journey-linux.rows" || true
-/usr/bin/python3 "$reader" "$work/journey-windows/spec.xlsx" >"$work/journey-windows.rows" || true
+/usr/bin/python3 "$reader" "$work/journey-linux/total.xlsx" >"$work/journey-linux.rows" || true
+/usr/bin/python3 "$reader" "$work/journey-windows/total.xlsx" >"$work/journey-windows.rows" || true
 if [ "$(wc -l <"$work/journey-linux.rows")" -ge 5 ] &&
   diff "$work/journey-linux.rows" "$work/journey-windows.rows"; then
   say "journey: the Windows program's workbook equals the Linux program's," \

@@ -11,22 +11,15 @@
 #include <memory>
 
 #include "report/file_output.h"
+#include "tests/ui/journey.h"
 
 using climate::FileStep;
 using climate::PutFileInPlace;
+using testing_ui::FailureOf;
+using testing_ui::ReadFile;
+using testing_ui::WriteFile;
 
 namespace {
-
-QByteArray Read(const QString &file) {
-  QFile f(file);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void Write(const QString &file, const QByteArray &bytes) {
-  QFile f(file);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  QCOMPARE(f.write(bytes), bytes.size());
-}
 
 std::wstring Native(const QString &path) {
   return QDir::toNativeSeparators(path).toStdWString();
@@ -34,15 +27,6 @@ std::wstring Native(const QString &path) {
 
 DWORD Attributes(const QString &file) {
   return ::GetFileAttributesW(Native(file).c_str());
-}
-
-QString FailureOf(const QString &file, const QByteArray &bytes) {
-  try {
-    PutFileInPlace(file, bytes);
-  } catch (const std::exception &e) {
-    return QString::fromUtf8(e.what());
-  }
-  return QStringLiteral("<saved>");
 }
 
 }  // namespace
@@ -81,7 +65,7 @@ class FileOutputWindowsTest : public QObject {
         QVERIFY2(saved == "<saved>", saved.toUtf8().constData());
       }
     }
-    QCOMPARE(Read(file), QByteArray("new"));
+    QCOMPARE(ReadFile(file), QByteArray("new"));
     // Nothing else, hidden files included.
     const QStringList entries =
         QDir(dir_->filePath("папка с длинным путём"))
@@ -91,16 +75,16 @@ class FileOutputWindowsTest : public QObject {
 
   void aReplacedFileKeepsWhatItHas() {
     // Its attributes, and the other name it has: a file with two names is written in place.
-    const QString file = dir_->filePath("spec.xlsx");
+    const QString file = dir_->filePath("total.xlsx");
     const QString other = dir_->filePath("копия.xlsx");
-    Write(file, "old");
+    WriteFile(file, "old");
     QVERIFY(::SetFileAttributesW(Native(file).c_str(), FILE_ATTRIBUTE_HIDDEN));
     PutFileInPlace(file, "new");
-    QCOMPARE(Read(file), QByteArray("new"));
+    QCOMPARE(ReadFile(file), QByteArray("new"));
     QVERIFY(Attributes(file) & FILE_ATTRIBUTE_HIDDEN);
     QVERIFY(::CreateHardLinkW(Native(other).c_str(), Native(file).c_str(), nullptr));
     PutFileInPlace(file, "newer");
-    QCOMPARE(Read(other), QByteArray("newer"));
+    QCOMPARE(ReadFile(other), QByteArray("newer"));
   }
 
   void whatCannotBeSavedIsRefusedAndKept_data() {
@@ -122,11 +106,11 @@ class FileOutputWindowsTest : public QObject {
   void whatCannotBeSavedIsRefusedAndKept() {
     QFETCH(QString, situation);
     QFETCH(QString, cause);
-    const QString file = dir_->filePath("spec.xlsx");
+    const QString file = dir_->filePath("total.xlsx");
     if (situation == "folder") {
-      QVERIFY(QDir(dir_->path()).mkdir("spec.xlsx"));
+      QVERIFY(QDir(dir_->path()).mkdir("total.xlsx"));
     } else {
-      Write(file, "old");
+      WriteFile(file, "old");
     }
     if (situation == "read-only") {
       QVERIFY(::SetFileAttributesW(Native(file).c_str(), FILE_ATTRIBUTE_READONLY));
@@ -140,18 +124,18 @@ class FileOutputWindowsTest : public QObject {
     }
     const QString error = FailureOf(file, "new");
     QVERIFY2(error.contains(file) && error.contains(cause), qPrintable(error));
-    if (situation != "folder") QCOMPARE(Read(file), QByteArray("old"));
+    if (situation != "folder") QCOMPARE(ReadFile(file), QByteArray("old"));
     ::SetFileAttributesW(Native(file).c_str(), FILE_ATTRIBUTE_NORMAL);
     QCOMPARE(QDir(dir_->path())
                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-             QStringList{"spec.xlsx"});
+             QStringList{"total.xlsx"});
   }
 
   void aWorkbookFolderIsTheUsersAndGoesWithItsSave() {
     // A folder that an interrupted save left behind goes with the next save's.
     QVERIFY(::SetEnvironmentVariableW(L"TMP", Native(dir_->path()).c_str()));
     QVERIFY(QDir(dir_->path()).mkdir("norda-aervik-book-AbCd12"));
-    Write(dir_->filePath("norda-aervik-book-AbCd12/book.xlsx"), "left");
+    WriteFile(dir_->filePath("norda-aervik-book-AbCd12/book.xlsx"), "left");
     // Last written an hour ago.
     HANDLE left = ::CreateFileW(Native(dir_->filePath("norda-aervik-book-AbCd12")).c_str(),
                                 FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

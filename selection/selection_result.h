@@ -8,7 +8,7 @@
 namespace climate {
 
 template <class Fields>
-struct Specification {
+struct SelectionResult {
   // The window's fields after the create; a field the create does not write keeps its value.
   Fields fields;
   // The new text of the window's list box, lines joined by CR LF; empty when the list keeps
