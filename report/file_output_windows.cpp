@@ -132,9 +132,11 @@ bool DeleteOnClose(HANDLE file, bool on) {
 // contents. One that a running save holds cannot be removed and stays.
 void RemoveAbandoned(const std::wstring &folder, const wchar_t *prefix, bool folders) {
   WIN32_FIND_DATAW found;
-  Handle search(::FindFirstFileExW((folder + prefix + L"*").c_str(), FindExInfoBasic, &found,
-                                   FindExSearchNameMatch, nullptr, 0));
-  if (!search) return;
+  const HANDLE first = ::FindFirstFileExW((folder + prefix + L"*").c_str(), FindExInfoBasic, &found,
+                                          FindExSearchNameMatch, nullptr, 0);
+  if (first == INVALID_HANDLE_VALUE) return;
+  // A search is ended with FindClose, not CloseHandle.
+  const std::unique_ptr<void, decltype(&::FindClose)> search(first, &::FindClose);
   do {
     const std::wstring name = folder + found.cFileName;
     const bool folder_found = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -159,8 +161,6 @@ void RemoveAbandoned(const std::wstring &folder, const wchar_t *prefix, bool fol
       QDir(QString::fromStdWString(name.substr(4))).removeRecursively();
     }
   } while (::FindNextFileW(search.get(), &found));
-  ::FindClose(search.get());
-  search = Handle(nullptr);
 }
 
 // ---------------------------------------------------------------------------------------
