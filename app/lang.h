@@ -76,9 +76,9 @@ inline constexpr Text kReplacedMeanwhile{"файл заменён другой �
 // previous contents.
 inline constexpr Text kPreviousContentsKept{"прежнее содержимое файла сохранено в «%1»",
                                             "its previous contents are kept in «%1»"};
-// The system's temporary folder: %1 its path, %2 the cause.
 // A cause the system has no text for: %1 is its error code.
 inline constexpr Text kSystemError{"системная ошибка %1", "system error %1"};
+// The system's temporary folder: %1 its path, %2 the cause.
 inline constexpr Text kTemporaryFolder{"временная папка «%1»: %2", "the temporary folder «%1»: %2"};
 inline constexpr Text kTemporaryFolderMissing{"временной папки «%1» нет",
                                               "the temporary folder «%1» does not exist"};

@@ -27,12 +27,16 @@ bool ArtworkExists(const QString &resource) {
   return QFile::exists(resource);
 }
 #else
+// The scales the pictures are rendered at, least first.
+constexpr const char *kRenderedScales[] = {"@1x", "@1.5x", "@2x"};
+
 QString Rendered(const QString &resource, const char *scale) {
   return resource.chopped(4) + QLatin1String(scale) + QStringLiteral(".png");
 }
 
 bool ArtworkExists(const QString &resource) {
-  return resource.endsWith(QLatin1String(".svg")) && QFile::exists(Rendered(resource, "@1x"));
+  return resource.endsWith(QLatin1String(".svg")) &&
+         QFile::exists(Rendered(resource, kRenderedScales[0]));
 }
 #endif
 
@@ -50,7 +54,7 @@ QImage RenderArtwork(const QString &resource, QSize size, qreal scale) {
   renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
 #else
   QImage picture;
-  for (const char *rendered : {"@1x", "@1.5x", "@2x"}) {
+  for (const char *rendered : kRenderedScales) {
     if (!picture.load(Rendered(resource, rendered))) break;
     const QSizeF fits = QSizeF(picture.size()).scaled(QSizeF(size) * scale, Qt::KeepAspectRatio);
     if (picture.width() >= fits.width() - 0.5) break;
@@ -209,7 +213,7 @@ QIcon ArtworkIcon(const QString &resource) {
   return QIcon(resource);
 #else
   QIcon sizes;
-  for (const char *rendered : {"@1x", "@1.5x", "@2x"}) sizes.addFile(Rendered(resource, rendered));
+  for (const char *rendered : kRenderedScales) sizes.addFile(Rendered(resource, rendered));
   return sizes;
 #endif
 }

@@ -11,13 +11,6 @@ namespace climate {
 
 namespace {
 
-QPointer<QTranslator> g_toolkit_texts;
-bool g_toolkit_texts_installed = false;
-
-}  // namespace
-
-namespace {
-
 // The toolkit's texts that its own Russian translation lacks (the file dialog's type column,
 // for one), from the program's table.
 class MissingToolkitTexts final : public QTranslator {
@@ -34,7 +27,12 @@ class MissingToolkitTexts final : public QTranslator {
   }
 };
 
+// Qt's own Russian texts, and the program's for what they lack, with whether each is
+// installed.
+QPointer<QTranslator> g_toolkit_texts;
+bool g_toolkit_texts_installed = false;
 QPointer<QTranslator> g_missing_texts;
+bool g_missing_texts_installed = false;
 
 // Installs or removes `translator`; it stays installed only while `russian`.
 void Use(QTranslator *translator, bool russian, bool &installed) {
@@ -45,8 +43,6 @@ void Use(QTranslator *translator, bool russian, bool &installed) {
     installed = false;
   }
 }
-
-bool g_missing_texts_installed = false;
 
 }  // namespace
 

@@ -385,9 +385,11 @@ std::optional<climate::EnclosureInput> TGaervik::ReadEnclosure() {
     climate::SetText(t_lang, MT::kZeroSurface, message);
     climate::ShowInformation(this, Q(message));
     // The first dimension entered as 0 is one of those to correct.
-    for (QLineEdit *dimension : {Edit1, Edit2, Edit3}) {
-      if (FieldValue(dimension) == 0) {
-        dimension->setFocus(Qt::OtherFocusReason);
+    const std::pair<QLineEdit *, int32_t> dimensions[] = {
+        {Edit1, in.height_mm}, {Edit2, in.width_mm}, {Edit3, in.depth_mm}};
+    for (const auto &[field, value] : dimensions) {
+      if (value == 0) {
+        field->setFocus(Qt::OtherFocusReason);
         break;
       }
     }

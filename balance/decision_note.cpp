@@ -6,7 +6,6 @@
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
-#include "selection/heater_selection.h"
 
 namespace climate {
 namespace {

@@ -78,6 +78,13 @@ float HeatSurplus(const BalanceFields &b) {
   return static_cast<float>(b.PHG - walls);
 }
 
+float RequiredHeatingPower(const BalanceFields &b, int mode) {
+  const double losses = static_cast<double>(b.K) * static_cast<double>(b.S) *
+                        (static_cast<double>(b.TENMIN) - static_cast<double>(b.TEMIN));
+  if (mode == 0) return static_cast<float>(losses - static_cast<double>(b.PHG));
+  return static_cast<float>(losses);
+}
+
 Slot SlotOf(Equipment kind, const BalanceFields &b) {
   return kind == Equipment::Heater || b.heat <= 0 ? Slot::First : Slot::Second;
 }

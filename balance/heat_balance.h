@@ -85,6 +85,10 @@ struct HeatBalance : BalanceFields {
 // ambient (with an ambient above the inside maximum, plus what flows in through them).
 float HeatSurplus(const BalanceFields &balance);
 
+// Required heating power in W: the losses through the walls at the minimum temperatures, less
+// the heat dissipated inside when the equipment runs constantly (mode 0).
+float RequiredHeatingPower(const BalanceFields &balance, int mode);
+
 // The kinds of climate equipment, and the two places of the main window that suggest them.
 enum class Equipment { Heater, Fan, Cooler };
 enum class Slot { First, Second };

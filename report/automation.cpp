@@ -31,11 +31,13 @@ void Object::DefineMethod(const std::string &name, Getter call) {
   members_[Lower(name)].call = std::move(call);
 }
 
+void Object::UnknownMember(const std::string &member) const {
+  throw Error("Объект «" + type_name_ + "» не знает члена «" + member + "»");
+}
+
 const Object::Member &Object::Find(const std::string &member) const {
   auto it = members_.find(Lower(member));
-  if (it == members_.end()) {
-    throw Error("Объект «" + type_name_ + "» не знает члена «" + member + "»");
-  }
+  if (it == members_.end()) UnknownMember(member);
   return it->second;
 }
 

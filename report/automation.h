@@ -43,6 +43,11 @@ class Object : public std::enable_shared_from_this<Object> {
  protected:
   explicit Object(std::string type_name) : type_name_(std::move(type_name)) {}
 
+  // The object's type, as its errors name it.
+  const std::string &type_name() const { return type_name_; }
+  // Raises the error for a member the object does not have.
+  [[noreturn]] void UnknownMember(const std::string &member) const;
+
   using Getter = std::function<Value(const Args &)>;
   using Putter = std::function<void(const Args &, const Value &)>;
   void DefineProperty(const std::string &name, Getter get, Putter put = nullptr);

@@ -6,10 +6,7 @@
 #include <oleauto.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -38,6 +35,11 @@ std::string Utf8(const wchar_t *text, int length) {
 
 std::string Utf8(BSTR text) {
   return text == nullptr ? std::string() : Utf8(text, static_cast<int>(::SysStringLen(text)));
+}
+
+// Whether a member's name is `name`: the application's names are not case-sensitive.
+bool EqualNames(const std::string &member, const char *name) {
+  return ::_stricmp(member.c_str(), name) == 0;
 }
 
 // The system's text for `code`; where it has none (Wine knows few of automation's), the code.
@@ -113,7 +115,7 @@ struct ClearedOnExit {
 class Dispatch : public Object {
  public:
   Dispatch(std::shared_ptr<Session> session, IDispatch *object, std::string type)
-      : Object(type), session_(std::move(session)), object_(object), type_(std::move(type)) {}
+      : Object(std::move(type)), session_(std::move(session)), object_(object) {}
   ~Dispatch() override { object_->Release(); }
   Dispatch(const Dispatch &) = delete;
   Dispatch &operator=(const Dispatch &) = delete;
@@ -142,7 +144,7 @@ class Dispatch : public Object {
     LPOLESTR names[] = {name.data()};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
-      throw Error("Объект «" + type_ + "» не знает члена «" + member + "»");
+      UnknownMember(member);
     }
     // The arguments go last to first.
     std::vector<VARIANT> arguments(args.size());
@@ -236,7 +238,7 @@ class Dispatch : public Object {
     ::SysFreeString(exception.bstrSource);
     ::SysFreeString(exception.bstrDescription);
     ::SysFreeString(exception.bstrHelpFile);
-    throw Error("«" + type_ + "." + member + "»: " + cause);
+    throw Error("«" + type_name() + "." + member + "»: " + cause);
   }
 
  protected:
@@ -244,7 +246,6 @@ class Dispatch : public Object {
 
  private:
   IDispatch *object_;
-  std::string type_;
 };
 
 // The workbook the application makes: SaveAs writes into a fresh name in a private folder, and
@@ -263,13 +264,11 @@ class Workbook final : public Dispatch {
     const WorkFolder folder = session_->make_folder();
     const std::string saved = folder.path + "\\book.xlsx";
     Dispatch::Call(member, {saved, kOpenXmlWorkbook});
-    const std::filesystem::path path(std::u8string(saved.begin(), saved.end()));
-    std::ostringstream bytes;
-    {
-      std::ifstream in(path, std::ios::binary);
-      if (!in || !(bytes << in.rdbuf())) {
-        throw Error("«Workbook.SaveAs»: приложение не записало книгу в «" + saved + "»");
-      }
+    std::string bytes;
+    try {
+      bytes = ReadAll(Utf8Path(saved));
+    } catch (const std::exception &) {
+      throw Error("«Workbook.SaveAs»: приложение не записало книгу в «" + saved + "»");
     }
     // The application keeps a saved workbook open, and its file with it: closed, the private
     // folder can go at once. Should it refuse, the folder goes later as an abandoned one.
@@ -277,17 +276,8 @@ class Workbook final : public Dispatch {
       Dispatch::Call("Close", {false});
     } catch (const Error &) {
     }
-    std::string file = *chosen;
-    if (std::filesystem::path(std::u8string(file.begin(), file.end())).extension().empty()) {
-      file += ".xlsx";
-    }
-    session_->put_in_place(file, std::move(bytes).str());
+    session_->put_in_place(WorkbookFileName(*chosen), std::move(bytes));
     return {};
-  }
-
- private:
-  static bool EqualNames(const std::string &a, const char *b) {
-    return ::_stricmp(a.c_str(), b) == 0;
   }
 };
 
@@ -309,13 +299,13 @@ class Application final : public Dispatch {
   Application &operator=(const Application &) = delete;
 
   Value Call(const std::string &member, const Args &args) override {
-    if (::_stricmp(member.c_str(), "Quit") == 0) quit_ = true;
+    if (EqualNames(member, "Quit")) quit_ = true;
     return Dispatch::Call(member, args);
   }
 
  protected:
   ObjectPtr Wrap(IDispatch *object, const std::string &member) override {
-    if (::_stricmp(member.c_str(), "ActiveWorkbook") == 0) {
+    if (EqualNames(member, "ActiveWorkbook")) {
       return std::make_shared<Workbook>(session_, object, member);
     }
     return Dispatch::Wrap(object, member);

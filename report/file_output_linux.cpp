@@ -27,7 +27,6 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>

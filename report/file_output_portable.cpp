@@ -19,26 +19,13 @@
 #include <stdexcept>
 #include <system_error>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
 #include <unistd.h>
-#endif
 
 namespace climate {
 namespace {
 
 using file_output::Fail;
 using file_output::Injected;
-
-// Forces the written bytes of an open file to disk.
-bool SyncToDisk(int handle) {
-#ifdef Q_OS_WIN
-  return _commit(handle) == 0;
-#else
-  return ::fsync(handle) == 0;
-#endif
-}
 
 // The file a save replaces: the target of a symbolic link, followed as far as it goes.
 QString FinalName(const QString &file_name) {
@@ -74,8 +61,8 @@ void Save(QSaveFile &file, const QByteArray &bytes, const QString &shown_name) {
   ok = file.write(bytes) == bytes.size() && file.flush();
   check(FileStep::Write, ok, file.errorString());
   errno = 0;
-  const bool synced = SyncToDisk(file.handle());
-  check(FileStep::Sync, synced, qt_error_string(errno));
+  const bool synced = ::fsync(file.handle()) == 0;
+  check(FileStep::Sync, synced, file_output::SystemText(errno));
   const bool committed = !Injected(FileStep::Commit) && file.commit();
   check(FileStep::Commit, committed, file.errorString());
 }

@@ -1,5 +1,7 @@
 #include "report/sheet_layout.h"
 
+#include <cstdint>
+
 #include "report/automation.h"
 #include "report/xlsx_component.h"
 

@@ -2,7 +2,6 @@
 // solution, each a heading and the list text of its selection window.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "balance/heat_balance.h"

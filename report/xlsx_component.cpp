@@ -61,15 +61,6 @@ std::string SaveError(const std::string &file, const std::string &cause) {
   return "Не удалось сохранить книгу в файл «" + file + "»: " + cause;
 }
 
-// The whole contents of a file.
-std::string ReadAll(const fs::path &file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  if (!in || !(bytes << in.rdbuf()))
-    throw std::runtime_error("не удалось прочитать собранную книгу");
-  return std::move(bytes).str();
-}
-
 // The library writes the workbook's own numbers (the page margins, numeric cells) with the C
 // library's printf, which follows the numeric locale: on a desktop that writes decimal commas
 // the file would read "0,7" where its format wants "0.7", and spreadsheet readers refuse it.
@@ -95,10 +86,6 @@ double WholeNumber(const std::string &digits) {
   double value = 0;
   std::from_chars(digits.data(), digits.data() + digits.size(), value);
   return value;
-}
-
-fs::path Utf8Path(const std::string &name) {
-  return fs::path(std::u8string(name.begin(), name.end()));
 }
 
 // Assembles the workbook in the private folder `folder` (a UTF-8 path) and returns its bytes.
@@ -175,8 +162,7 @@ class Workbook : public Object {
       app_->CheckRunning();
       std::string file = StringArg("SaveAs", args, 0);
       if (file.empty()) throw Error(SaveError(file, "имя файла не задано"));
-      // A name without an extension gets the workbook extension.
-      if (Utf8Path(file).extension().empty()) file += ".xlsx";
+      file = WorkbookFileName(std::move(file));
       std::string bytes;
       try {
         // The folder goes as soon as the bytes are read back, before the file is written.
@@ -277,6 +263,23 @@ class Application : public Object {
 };
 
 }  // namespace
+
+fs::path Utf8Path(const std::string &name) {
+  return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+std::string ReadAll(const fs::path &file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  if (!in || !(bytes << in.rdbuf()))
+    throw std::runtime_error("не удалось прочитать собранную книгу");
+  return std::move(bytes).str();
+}
+
+std::string WorkbookFileName(std::string file) {
+  if (Utf8Path(file).extension().empty()) file += ".xlsx";
+  return file;
+}
 
 void RegisterSpreadsheetComponent(const FileWriter &put_in_place, const FolderMaker &make_folder) {
   RegisterComponent(kSpreadsheetProgId, [put_in_place, make_folder]() -> ObjectPtr {

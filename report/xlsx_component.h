@@ -9,6 +9,7 @@
 //   cell: Value (put/get)
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,5 +41,15 @@ using FolderMaker = std::function<WorkFolder()>;
 // creation first tries the spreadsheet application the system has under the identifier
 // (report/com_component.*), and takes this component when there is none or it cannot start.
 void RegisterSpreadsheetComponent(const FileWriter &put_in_place, const FolderMaker &make_folder);
+
+// A path given in UTF-8, as the file system takes it on every system.
+std::filesystem::path Utf8Path(const std::string &name);
+
+// The whole contents of a file; raises std::runtime_error when it cannot be read.
+std::string ReadAll(const std::filesystem::path &file);
+
+// The name a workbook is saved under: `file`, with the workbook extension added when it has
+// none.
+std::string WorkbookFileName(std::string file);
 
 }  // namespace climate::automation

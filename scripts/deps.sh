@@ -31,14 +31,14 @@ RUN="qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra"
 TEST="$BUILD $RUN libgtest-dev python3 python3-openpyxl locales xvfb openbox x11-utils
 dbus-daemon at-spi2-core e2fsprogs util-linux dpkg-dev desktop-file-utils appstream lintian"
 
-# The build for Windows and its tests under Wine: the cross compilers, Wine with its fonts,
-# GoogleTest's sources, the tools that fetch, unpack and patch Debian's source packages and
-# build them (Qt's build wants perl), the installer's compiler, and for the program on a
-# desktop an X server, a window manager, real keys and screenshots.
+# The build for Windows and its tests under Wine: the cross compilers, Wine with its fonts and
+# the font the tests draw with, GoogleTest's sources, the tools that fetch, unpack and patch
+# Debian's source packages and build them (Qt's build wants perl), the installer's compiler,
+# and for the program on a desktop an X server, a window manager, real keys and screenshots.
 WINDOWS="g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine64
-fonts-wine googletest dpkg-dev debian-archive-keyring xz-utils patch make perl cmake ninja-build
-qt6-base-dev qt6-base-dev-tools qt6-translations-l10n nsis xvfb openbox x11-utils xdotool
-imagemagick dbus-daemon at-spi2-core python3 python3-openpyxl"
+fonts-wine fonts-dejavu-core googletest dpkg-dev debian-archive-keyring xz-utils patch make perl
+cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-translations-l10n nsis xvfb openbox
+x11-utils xdotool imagemagick dbus-daemon at-spi2-core python3 python3-openpyxl"
 
 LINT="clang-format clang-tidy shellcheck"
 BENCHMARK="libbenchmark-dev"

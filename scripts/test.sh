@@ -26,6 +26,7 @@ for arg in "$@"; do
 done
 
 [ -n "${AERVIK_DEPS_CHECKED:-}" ] || scripts/deps.sh test windows
+export AERVIK_DEPS_CHECKED=1
 dir=build
 [ "$preset" = release ] || dir="build-$preset"
 # Configured only when the folder is new, lacks the tests (built by scripts/start.sh before

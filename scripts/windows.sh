@@ -38,6 +38,7 @@ for arg in "$@"; do
 done
 cd "$(dirname "$0")/.."
 [ -n "${AERVIK_DEPS_CHECKED:-}" ] || scripts/deps.sh windows
+export AERVIK_DEPS_CHECKED=1
 root=$PWD
 dir=$root/build-windows
 build=$dir/build

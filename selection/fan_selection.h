@@ -9,13 +9,11 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "app/lang.h"
 #include "balance/heat_balance.h"
 #include "selection/accessories.h"
-#include "selection/heater_catalogue.h"
 #include "selection/selection_result.h"
 
 namespace climate {

@@ -60,13 +60,6 @@ const Band &BandOf(float power) {
 
 }  // namespace
 
-float RequiredHeatingPower(const BalanceFields &b, int mode) {
-  const double losses = static_cast<double>(b.K) * static_cast<double>(b.S) *
-                        (static_cast<double>(b.TENMIN) - static_cast<double>(b.TEMIN));
-  if (mode == 0) return static_cast<float>(losses - static_cast<double>(b.PHG));
-  return static_cast<float>(losses);
-}
-
 void HeaterFields::ClearItems() {
   HeaterFields cleared;
   cleared.PCOM_HEAT = PCOM_HEAT;

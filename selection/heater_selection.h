@@ -8,7 +8,6 @@
 
 #include "balance/heat_balance.h"
 #include "selection/accessories.h"
-#include "selection/heater_catalogue.h"
 #include "selection/selection_result.h"
 
 namespace climate {
@@ -37,10 +36,6 @@ struct HeaterFields : AccessoryFields {
   // Forgets the items of the last create; the required power and the unit word stay.
   void ClearItems();
 };
-
-// Required heating power in W: the losses through the walls at the minimum temperatures, less
-// the heat dissipated inside when the equipment runs constantly (mode 0).
-float RequiredHeatingPower(const BalanceFields &balance, int mode);
 
 // The heater window's create: the heaters for the required power of the main window's balance
 // and the window's choices, with the thermostat and the hygrostat, and the list's lines, in

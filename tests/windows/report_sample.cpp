@@ -17,10 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path Utf8Path(const std::string &name) {
-  return fs::path(std::u8string(name.begin(), name.end()));
-}
+using climate::automation::Utf8Path;
 
 // The workbook is assembled in a folder beside the samples, which goes when the component lets
 // it go.
